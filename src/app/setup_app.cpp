@@ -1,0 +1,70 @@
+#include <windows.h>
+#include <stdlib.h>
+
+#include "setup_app.h"
+#include "environment_probe.h"
+#include "profile_ini.h"
+#include "setup_ini.h"
+#include "setup_state.h"
+#include "switches.h"
+#include "../com/com_module.h"
+#include "../device/device_list.h"
+#include "../framework/command_line.h"
+#include "../install/install_driver.h"
+#include "../remove/remove_installation.h"
+
+namespace {
+
+bool IsPresent(const char* hardwareId, void*) { return FindPresentDevice(hardwareId); }
+
+// A GUI program has no console: the line reaches a caller that redirected our output.
+void WriteToStandardOutput(const char* text) {
+    HANDLE out = GetStdHandle(STD_OUTPUT_HANDLE);
+    if (out == nullptr || out == INVALID_HANDLE_VALUE) return;
+    DWORD written = 0;
+    WriteFile(out, text, lstrlenA(text), &written, nullptr);
+}
+
+}  // namespace
+
+bool CSetupApp::InitInstance() {
+    ParseSwitches(__argc, __argv, setupState);
+    setupState.osKind = DetectOsKind();
+    setupState.localizedUi = UseLocalizedUi();
+    FindSystemFolders();
+
+    ProfileIni ini(setupState.sourceDir);
+    ReadSetupIni(ini, setupState);
+    SearchConfiguredDevice(ini, IsPresent, nullptr, setupState);
+    setupState.driverInstalled = true;
+
+    if (!InitComModule(Instance(), comModuleStarted_)) return false;
+
+    if (setupState.quietMode) {
+        RunQuietly();
+        return true;
+    }
+    return StartWizard();
+}
+
+void CSetupApp::RunQuietly() {
+    if (setupState.uninstallMode) {
+        if (setupState.devicePresent && setupState.driverInstalled) RemoveInstallation();
+    } else if (setupState.devicePresent || setupState.osKind == OS_WIN98) {
+        quietInstallFailed_ = !InstallDriver(InstallEnding::CreateUninstallEntry);
+    }
+    WriteToStandardOutput("test ...\n");
+}
+
+bool CSetupApp::StartWizard() {
+    // Started by COM: there is no class to serve and nothing to show.
+    if (framework::IsComServerStart(__argc, __argv)) return true;
+    return true;
+}
+
+int CSetupApp::ExitInstance() {
+    ShutdownComModule(comModuleStarted_);
+    int code = Application::ExitInstance();
+    // Callers of a quiet installation learn when the helper installer did not run to its end.
+    return quietInstallFailed_ ? 2 : code;
+}

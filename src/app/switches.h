@@ -1,0 +1,6 @@
+#pragma once
+#include "setup_state.h"
+
+// Sets the run flags from the runtime's argument vector: -u/-uninstall and -q/-quiet,
+// whole arguments, ASCII case ignored. Clears restartNow.
+void ParseSwitches(int argc, char** argv, SetupState& state);

@@ -1,0 +1,43 @@
+#include "application.h"
+
+namespace framework {
+
+namespace {
+Application* theApplication = nullptr;
+}
+
+Application::Application() { theApplication = this; }
+
+Application::~Application() {
+    if (mainThread_) CloseHandle(mainThread_);
+    if (theApplication == this) theApplication = nullptr;
+}
+
+Application* Application::Current() { return theApplication; }
+
+int Application::Main(HINSTANCE instance) {
+    Application* app = theApplication;
+    if (!app) return 1;
+    app->instance_ = instance;
+    // A real handle, usable from any thread, rather than the pseudo handle.
+    DuplicateHandle(GetCurrentProcess(), GetCurrentThread(), GetCurrentProcess(),
+                    &app->mainThread_, 0, FALSE, DUPLICATE_SAME_ACCESS);
+    if (app->InitInstance()) app->quitCode_ = app->Run();
+    return app->ExitInstance();
+}
+
+int Application::ExitInstance() { return quitCode_; }
+
+int Application::Run() {
+    if (!mainWindow_) PostQuitMessage(0);
+    MSG msg = {};
+    for (;;) {
+        BOOL got = GetMessageA(&msg, nullptr, 0, 0);
+        if (got == 0) return static_cast<int>(msg.wParam);
+        if (got == -1) return 0;
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+}
+
+}  // namespace framework

@@ -1,0 +1,3 @@
+#include "install_driver.h"
+
+bool InstallDriver(InstallEnding) { return true; }

@@ -1,0 +1,3 @@
+#include "remove_installation.h"
+
+bool RemoveInstallation() { return false; }

@@ -1,0 +1,109 @@
+#include "disc.h"
+
+#include <windows.h>
+
+#include "files.h"
+#include "registry.h"
+
+namespace support {
+
+namespace {
+
+const char* const STUB_COPIES[][2] = {
+    {"helper_stub.exe", "Tarnel98.exe"},
+    {"helper_stub.exe", "Tarnel2k.exe"},
+    {"helper_stub.exe", "Tarnel64.exe"},
+    {"tray_stub.exe", "TRAYM.exe"},
+    {"ZELKI_J.dll", "ZELKI_J.dll"},
+    {"Setup.exe", "Setup.exe"},
+};
+
+void CopyTree(const std::string& from, const std::string& to) {
+    CreateFolders(to);
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA((from + "\\*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return;
+    do {
+        std::string name = found.cFileName;
+        if (name == "." || name == "..") continue;
+        if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+            CopyTree(from + "\\" + name, to + "\\" + name);
+        } else {
+            CopyFileOver(from + "\\" + name, to + "\\" + name);
+        }
+    } while (FindNextFileA(search, &found));
+    FindClose(search);
+}
+
+}  // namespace
+
+Disc::Disc(std::string folder) : folder_(std::move(folder)) {}
+
+void Disc::Lay() {
+    CopyTree(BinDir() + "\\sample-disc", folder_);
+    for (const auto& copy : STUB_COPIES) CopyFileOver(BinDir() + "\\" + copy[0], Path(copy[1]));
+    RemoveFileForce(Path("helper.log"));
+}
+
+void Disc::Lay(const std::string& setupIni) {
+    Lay();
+    WriteSetupIni(setupIni);
+}
+
+void Disc::WriteSetupIni(const std::string& text) { WriteFileText(Path("setup.ini"), text); }
+
+void Disc::Remove(const std::string& relativePath) { RemoveFileForce(Path(relativePath)); }
+
+RunResult Disc::RunSetup(const std::string& arguments, unsigned long timeoutMs) const {
+    std::string commandLine = "\"" + Path("Setup.exe") + "\"";
+    if (!arguments.empty()) commandLine += " " + arguments;
+    return Run(commandLine, timeoutMs);
+}
+
+std::vector<HelperRun> Disc::HelperRuns() const {
+    // The stub writes "program=", "command=", "title=" lines and ends each run with "--".
+    std::vector<HelperRun> runs;
+    std::string log = ReadFileText(Path("helper.log"));
+    HelperRun run;
+    size_t pos = 0;
+    while (pos < log.size()) {
+        size_t end = log.find('\n', pos);
+        if (end == std::string::npos) end = log.size();
+        std::string line = log.substr(pos, end - pos);
+        pos = end + 1;
+        if (line == "--") {
+            runs.push_back(run);
+            run = HelperRun();
+        } else if (line.rfind("program=", 0) == 0) {
+            run.program = line.substr(8);
+        } else if (line.rfind("command=", 0) == 0) {
+            run.commandLine = line.substr(8);
+        } else if (line.rfind("title=", 0) == 0) {
+            run.title = line.substr(6);
+        }
+    }
+    return runs;
+}
+
+void SetWindowsFamily(const std::string& family) {
+    WriteString(HKEY_CURRENT_USER, "Software\\Wine", "Version", family);
+}
+
+std::string WindowsFamily() {
+    RegValue value = ReadValue(HKEY_CURRENT_USER, "Software\\Wine", "Version");
+    if (!value.exists || value.data.empty()) return "";
+    return std::string(reinterpret_cast<const char*>(value.data.data()));
+}
+
+bool Is64BitWindows() {
+    BOOL wow64 = FALSE;
+    IsWow64Process(GetCurrentProcess(), &wow64);
+    return wow64 != FALSE;
+}
+
+void SetHelperBehaviour(unsigned sleepMs, unsigned exitCode) {
+    SetEnv("STUB_SLEEP_MS", std::to_string(sleepMs));
+    SetEnv("STUB_EXIT_CODE", std::to_string(exitCode));
+}
+
+}  // namespace support

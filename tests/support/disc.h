@@ -1,0 +1,49 @@
+// A driver disc laid out for a test: Setup.exe, setup.ini, the stub helper
+// installers and tray monitor, the driver files and the icon library.
+#pragma once
+#include <string>
+#include <vector>
+
+#include "process.h"
+
+namespace support {
+
+// One start of a stub helper installer, as it recorded it.
+struct HelperRun {
+    std::string program;       // its own full path
+    std::string commandLine;   // GetCommandLineA()
+    std::string title;         // GetStartupInfoA().lpTitle: the command line as its parent passed it
+};
+
+class Disc {
+public:
+    explicit Disc(std::string folder = "C:\\Driver Disc");
+
+    // Lays out the disc; the sample setup.ini unless another text is given.
+    void Lay();
+    void Lay(const std::string& setupIni);
+    void WriteSetupIni(const std::string& text);
+    void Remove(const std::string& relativePath);
+
+    const std::string& Folder() const { return folder_; }
+    std::string Path(const std::string& relativePath) const { return folder_ + "\\" + relativePath; }
+
+    // Runs Setup.exe from the disc with these arguments.
+    RunResult RunSetup(const std::string& arguments, unsigned long timeoutMs = 120000) const;
+
+    std::vector<HelperRun> HelperRuns() const;
+
+private:
+    std::string folder_;
+};
+
+// The Windows family that programs started from now on see: win98, winme, win2k,
+// winxp, winxp64, vista, win7 (Wine's HKCU\Software\Wine\Version).
+void SetWindowsFamily(const std::string& family);
+std::string WindowsFamily();
+bool Is64BitWindows();
+
+// What the stub helper installers do when started: sleep, then exit with a code.
+void SetHelperBehaviour(unsigned sleepMs, unsigned exitCode);
+
+}  // namespace support

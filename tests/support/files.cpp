@@ -1,0 +1,82 @@
+#include "files.h"
+
+#include <windows.h>
+#include <shlobj.h>
+
+#include <fstream>
+#include <sstream>
+
+namespace support {
+
+bool FileExists(const std::string& path) {
+    DWORD attributes = GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool FolderExists(const std::string& path) {
+    DWORD attributes = GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+std::string ReadFileText(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+void WriteFileText(const std::string& path, const std::string& text) {
+    size_t cut = path.find_last_of('\\');
+    if (cut != std::string::npos) CreateFolders(path.substr(0, cut));
+    RemoveFileForce(path);
+    std::ofstream out(path, std::ios::binary);
+    out << text;
+}
+
+void CopyFileOver(const std::string& from, const std::string& to) {
+    size_t cut = to.find_last_of('\\');
+    if (cut != std::string::npos) CreateFolders(to.substr(0, cut));
+    SetFileAttributesA(to.c_str(), FILE_ATTRIBUTE_NORMAL);
+    CopyFileA(from.c_str(), to.c_str(), FALSE);
+}
+
+void MakeReadOnly(const std::string& path) { SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY); }
+
+bool IsReadOnly(const std::string& path) {
+    DWORD attributes = GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY);
+}
+
+void CreateFolders(const std::string& path) {
+    for (size_t i = 3; i <= path.size(); ++i) {
+        if (i == path.size() || path[i] == '\\') CreateDirectoryA(path.substr(0, i).c_str(), nullptr);
+    }
+}
+
+void RemoveFileForce(const std::string& path) {
+    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+    DeleteFileA(path.c_str());
+}
+
+std::string WindowsDir() {
+    char path[MAX_PATH];
+    UINT length = GetWindowsDirectoryA(path, sizeof path);
+    return std::string(path, length);
+}
+
+std::string SystemDir() {
+    char path[MAX_PATH];
+    UINT length = GetSystemDirectoryA(path, sizeof path);
+    return std::string(path, length);
+}
+
+static std::string SpecialFolder(int csidl) {
+    char path[MAX_PATH] = {};
+    SHGetFolderPathA(nullptr, csidl, nullptr, 0, path);
+    return path;
+}
+
+std::string ProgramsDir() { return SpecialFolder(CSIDL_PROGRAMS); }
+std::string ProgramFilesDir() { return SpecialFolder(CSIDL_PROGRAM_FILES); }
+
+}  // namespace support

@@ -1,0 +1,22 @@
+// Files and folders for tests.
+#pragma once
+#include <string>
+
+namespace support {
+
+bool FileExists(const std::string& path);
+bool FolderExists(const std::string& path);
+std::string ReadFileText(const std::string& path);
+void WriteFileText(const std::string& path, const std::string& text);
+void CopyFileOver(const std::string& from, const std::string& to);
+void MakeReadOnly(const std::string& path);
+bool IsReadOnly(const std::string& path);
+void CreateFolders(const std::string& path);   // with every missing parent
+void RemoveFileForce(const std::string& path);
+
+std::string WindowsDir();
+std::string SystemDir();
+std::string ProgramsDir();       // the Start menu's Programs folder
+std::string ProgramFilesDir();   // as a 32-bit program sees it
+
+}  // namespace support
