@@ -1,3 +1,41 @@
-#include "install_driver.h"
+#include <windows.h>
 
-bool InstallDriver(InstallEnding) { return true; }
+#include "install_driver.h"
+#include "drive_settings.h"
+#include "install_plan.h"
+#include "tray_monitor.h"
+#include "uninstall_entry.h"
+#include "../device/process_runner.h"
+#include "../framework/application.h"
+#include "../ui/wizard_messages.h"
+
+namespace {
+
+void CopyOver(const FileCopy& copy) {
+    SetFileAttributesA(copy.destination, FILE_ATTRIBUTE_NORMAL);
+    CopyFileA(copy.source, copy.destination, FALSE);
+}
+
+}  // namespace
+
+bool InstallDriver(InstallEnding ending) {
+    InstallPlan plan;
+    PlanInstallation(setupState, plan);
+
+    if (plan.driverToUnlock[0]) SetFileAttributesA(plan.driverToUnlock, FILE_ATTRIBUTE_NORMAL);
+    WriteDriveSettings();
+    if (plan.registerTrayMonitor) RegisterTrayMonitor();
+
+    bool helperRan = plan.helperRunnable &&
+                     RunAndWait(plan.helperPath, plan.commandLine, HELPER_TIME_LIMIT_SECONDS) == RUN_COMPLETED;
+    if (helperRan) {
+        for (int i = 0; i < plan.copyCount; ++i) CopyOver(plan.copies[i]);
+    }
+
+    if (ending == InstallEnding::CreateUninstallEntry) {
+        CreateUninstallEntry();
+    } else {
+        PostMessageA(framework::Application::Current()->MainWindow(), WM_WIZ_INSTALL_FINISHED, 0, 0);
+    }
+    return helperRan;
+}

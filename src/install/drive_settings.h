@@ -1,0 +1,4 @@
+#pragma once
+
+// Writes the drive names and icon settings of the running family into the registry.
+void WriteDriveSettings();

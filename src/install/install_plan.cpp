@@ -1,0 +1,86 @@
+#include "install_plan.h"
+#include "../app/compose.h"
+#include "../app/file_names.h"
+
+namespace {
+
+const char* HelperName(OsKind kind) {
+    switch (kind) {
+    case OS_WINXP64:
+    case OS_VISTA64:
+        return "Tarnel64.exe";
+    case OS_WINME:
+    case OS_WIN2000:
+    case OS_WINXP:
+    case OS_VISTA:
+        return "Tarnel2k.exe";
+    default:
+        return "Tarnel98.exe";   // Windows 98, and what start-up cannot tell apart
+    }
+}
+
+// The device argument: the [Vendors] entry as written for 2000, XP and XP x64, the
+// upper-cased hardware id for the others.
+const char* DeviceArgument(const SetupState& s) {
+    switch (s.osKind) {
+    case OS_WIN2000:
+    case OS_WINXP:
+    case OS_WINXP64:
+        return s.vendorEntry;
+    default:
+        return s.hardwareId;
+    }
+}
+
+void AddCopy(InstallPlan& plan, const char* destinationName, bool sourceFits, const char* source,
+             const char* destinationFormat, const char* destinationFolder) {
+    FileCopy& copy = plan.copies[plan.copyCount];
+    if (!sourceFits || !IsBareFileName(destinationName)) return;
+    if (!CopyText(copy.source, source)) return;
+    if (!ComposeInto(copy.destination, destinationFormat, destinationFolder, destinationName)) return;
+    ++plan.copyCount;
+}
+
+void AddCopyFromDisc(InstallPlan& plan, const SetupState& s, const char* relativeSource,
+                     const char* destinationName, const char* destinationFormat, const char* destinationFolder) {
+    char source[TEXT_SIZE];
+    bool fits = ComposeInto(source, "%s%s", s.sourceDir, relativeSource);
+    AddCopy(plan, destinationName, fits, source, destinationFormat, destinationFolder);
+}
+
+void AddIconLibraryCopy(InstallPlan& plan, const SetupState& s) {
+    char source[TEXT_SIZE];
+    bool fits = IsBareFileName(s.fileNameIcon) && ComposeInto(source, "%s\\%s", s.sourceDir, s.fileNameIcon);
+    AddCopy(plan, s.fileNameIcon, fits, source, "%s\\%s", s.windowsDir);
+}
+
+}  // namespace
+
+void PlanInstallation(const SetupState& s, InstallPlan& plan) {
+    plan = InstallPlan();
+    plan.helperName = HelperName(s.osKind);
+    bool pathFits = ComposeInto(plan.helperPath, "%s\\%s", s.sourceDir, plan.helperName);
+
+    char infSource[TEXT_SIZE];
+    bool infFits = ComposeInto(infSource, "%s%s", s.sourceDir, s.infPath);
+
+    if (s.osKind < OS_WINME) {
+        if (IsBareFileName(s.fileNameSys)) {
+            ComposeInto(plan.driverToUnlock, "%s\\system32\\drivers\\%s", s.windowsDir, s.fileNameSys);
+        }
+        bool lineFits = ComposeInto(plan.commandLine, "\"%s\\%s\" \"%s\" ENUM\\%s", s.sourceDir, plan.helperName,
+                                    infSource, s.hardwareId);
+        plan.helperRunnable = pathFits && infFits && lineFits;
+        plan.registerTrayMonitor = true;
+        AddCopyFromDisc(plan, s, s.drvPathSys, s.fileNameSys, "%s\\system32\\drivers\\%s", s.windowsDir);
+        AddCopyFromDisc(plan, s, s.drvPathPdr, s.fileNamePdr, "%s\\iosubsys\\%s", s.systemDir);
+        AddCopyFromDisc(plan, s, s.infPathDisk, s.fileNameInfDisk, "%s\\inf\\%s", s.windowsDir);
+        AddIconLibraryCopy(plan, s);
+    } else {
+        bool lineFits = ComposeInto(plan.commandLine, "%s\\%s \"%s\" %s", s.sourceDir, plan.helperName, infSource,
+                                    DeviceArgument(s));
+        plan.helperRunnable = pathFits && infFits && lineFits;
+        plan.registerTrayMonitor = s.osKind == OS_WINME;
+        AddIconLibraryCopy(plan, s);
+    }
+}

@@ -1,0 +1,46 @@
+#include <windows.h>
+#include <objbase.h>
+#include <shlobj.h>
+
+#include "uninstall_entry.h"
+#include "uninstall_entry_paths.h"
+
+namespace {
+const int UNINSTALL_ICON_INDEX = 4;   // the fifth icon group of Setup.exe
+}
+
+HRESULT CreateUninstallEntry() {
+    UninstallEntryPaths p;
+    if (!ComposeUninstallEntryPaths(setupState, p)) return E_INVALIDARG;
+
+    CreateDirectoryA(p.menuVendorFolder, nullptr);
+    CreateDirectoryA(p.programVendorFolder, nullptr);
+    if (p.hasProductFolder) {
+        CreateDirectoryA(p.menuFolder, nullptr);
+        CreateDirectoryA(p.programFolder, nullptr);
+    }
+    CopyFileA(p.sourceProgram, p.copiedProgram, FALSE);
+    CopyFileA(p.sourceConfiguration, p.copiedConfiguration, FALSE);
+
+    IShellLinkA* link = nullptr;
+    HRESULT result = CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
+                                      reinterpret_cast<void**>(&link));
+    if (FAILED(result)) return result;
+    link->SetPath(p.copiedProgram);
+    link->SetArguments("-u");
+    link->SetIconLocation(p.copiedProgram, UNINSTALL_ICON_INDEX);
+
+    IPersistFile* file = nullptr;
+    result = link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file));
+    if (SUCCEEDED(result)) {
+        WCHAR shortcut[MAX_PATH];
+        if (MultiByteToWideChar(CP_ACP, 0, p.shortcut, -1, shortcut, MAX_PATH) > 0) {
+            result = file->Save(shortcut, TRUE);
+        } else {
+            result = E_INVALIDARG;
+        }
+        file->Release();
+    }
+    link->Release();
+    return result;
+}

@@ -1,0 +1,21 @@
+// Where the uninstall entry lives: a folder in the Start menu's programs with the
+// shortcut, and one under Program Files with copies of Setup.exe and setup.ini.
+#pragma once
+#include "../app/setup_state.h"
+
+struct UninstallEntryPaths {
+    bool hasProductFolder;
+    char menuVendorFolder[TEXT_SIZE];      // programsDir\vendor
+    char programVendorFolder[TEXT_SIZE];   // programFilesDir\vendor
+    char menuFolder[TEXT_SIZE];            // programsDir\vendor[\product]
+    char programFolder[TEXT_SIZE];         // programFilesDir\vendor[\product]
+    char copiedProgram[TEXT_SIZE];
+    char copiedConfiguration[TEXT_SIZE];
+    char shortcut[TEXT_SIZE];
+    char sourceProgram[TEXT_SIZE];
+    char sourceConfiguration[TEXT_SIZE];
+};
+
+// False when a path does not fit, or when the vendor or product name would lead out
+// of the two folders (a drive, a rooted path, a "." or ".." part).
+bool ComposeUninstallEntryPaths(const SetupState& state, UninstallEntryPaths& paths);

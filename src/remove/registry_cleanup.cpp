@@ -1,0 +1,145 @@
+#include <windows.h>
+
+#include "registry_cleanup.h"
+#include "removal_plan.h"
+#include "../app/compose.h"
+#include "../install/drive_settings_plan.h"
+
+namespace {
+
+const char DRIVE_ICONS_KEY[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\DriveIcons";
+const char ENUM_KEY[] = "System\\CurrentControlSet\\Enum";
+const char CLASS_KEY[] = "System\\CurrentControlSet\\Control\\Class\\";
+const char DRIVER_SERVICE[] = "ZELK";
+
+// A string value, always terminated; false when missing or not a string.
+bool ReadString(HKEY key, const char* name, char (&value)[TEXT_SIZE]) {
+    DWORD type = 0;
+    DWORD size = sizeof value - 1;
+    if (RegQueryValueExA(key, name, nullptr, &type, reinterpret_cast<BYTE*>(value), &size) != ERROR_SUCCESS ||
+        (type != REG_SZ && type != REG_EXPAND_SZ)) {
+        value[0] = '\0';
+        return false;
+    }
+    value[size] = '\0';
+    return true;
+}
+
+bool ReadStringOf(const char* keyPath, const char* name, char (&value)[TEXT_SIZE]) {
+    HKEY key;
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, keyPath, 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS) return false;
+    bool read = ReadString(key, name, value);
+    RegCloseKey(key);
+    return read;
+}
+
+bool KeyExists(HKEY parent, const char* name) {
+    HKEY key;
+    if (RegOpenKeyExA(parent, name, 0, KEY_READ, &key) != ERROR_SUCCESS) return false;
+    RegCloseKey(key);
+    return true;
+}
+
+bool DriveKeyIsOurs(HKEY driveIcons, const char* drive) {
+    char iconKey[TEXT_SIZE];
+    char defaultIcon[TEXT_SIZE];
+    HKEY key;
+    if (!ComposeInto(iconKey, "%s\\DefaultIcon", drive) ||
+        RegOpenKeyExA(driveIcons, iconKey, 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS) {
+        return false;
+    }
+    bool ours = ReadString(key, nullptr, defaultIcon) && DefaultIconNamesLibrary(defaultIcon, setupState.fileNameIcon);
+    RegCloseKey(key);
+    return ours;
+}
+
+// True when the drive key is gone afterwards.
+bool DeleteDriveKey(HKEY driveIcons, const char* drive) {
+    char iconKey[TEXT_SIZE];
+    if (ComposeInto(iconKey, "%s\\DefaultIcon", drive)) RegDeleteKeyA(driveIcons, iconKey);
+    RegDeleteKeyA(driveIcons, drive);
+    return !KeyExists(driveIcons, drive);
+}
+
+// Each pass either removes a drive key or moves past it, so the walk always ends.
+void DeleteOurDriveIcons() {
+    HKEY driveIcons;
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, DRIVE_ICONS_KEY, 0, KEY_ALL_ACCESS, &driveIcons) != ERROR_SUCCESS) return;
+    DWORD index = 0;
+    for (;;) {
+        char drive[TEXT_SIZE];
+        DWORD length = sizeof drive;
+        LONG status = RegEnumKeyExA(driveIcons, index, drive, &length, nullptr, nullptr, nullptr, nullptr);
+        if (status == ERROR_NO_MORE_ITEMS) break;
+        if (status == ERROR_SUCCESS && DriveKeyIsOurs(driveIcons, drive) && DeleteDriveKey(driveIcons, drive)) continue;
+        if (++index == 0) break;
+    }
+    DWORD subKeys = 1, values = 1;
+    bool empty = RegQueryInfoKeyA(driveIcons, nullptr, nullptr, nullptr, &subKeys, nullptr, nullptr, &values, nullptr,
+                                  nullptr, nullptr, nullptr) == ERROR_SUCCESS &&
+                 subKeys == 0 && values == 0;
+    RegCloseKey(driveIcons);
+    if (empty) RegDeleteKeyA(HKEY_LOCAL_MACHINE, DRIVE_ICONS_KEY);
+}
+
+void DeleteOemInfCopiesOf(const char* instanceKey) {
+    char service[TEXT_SIZE];
+    char driver[TEXT_SIZE];
+    char classKey[TEXT_SIZE];
+    char infPath[TEXT_SIZE];
+    char stem[TEXT_SIZE];
+    char file[TEXT_SIZE];
+    HKEY instance;
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, instanceKey, 0, KEY_QUERY_VALUE, &instance) != ERROR_SUCCESS) return;
+    bool ours = ReadString(instance, "Service", service) && TextEquals(service, DRIVER_SERVICE) &&
+                ReadString(instance, "Driver", driver);
+    RegCloseKey(instance);
+    if (!ours || !ComposeInto(classKey, "%s%s", CLASS_KEY, driver) || !ReadStringOf(classKey, "InfPath", infPath) ||
+        !InfStemToDelete(infPath, stem, sizeof stem)) {
+        return;
+    }
+    if (ComposeInto(file, "%s\\inf\\%s.inf", setupState.windowsDir, stem)) DeleteFileA(file);
+    if (ComposeInto(file, "%s\\inf\\%s.pnf", setupState.windowsDir, stem)) DeleteFileA(file);
+}
+
+}  // namespace
+
+void DeleteDriveSettings() {
+    DriveSettingNames removal;
+    PlanDriveSettingsRemoval(setupState, removal);
+    HKEY key;
+    if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, removal.key, 0, const_cast<char*>(""), REG_OPTION_NON_VOLATILE,
+                        KEY_ALL_ACCESS, nullptr, &key, nullptr) == ERROR_SUCCESS) {
+        for (int i = 0; i < removal.count; ++i) RegDeleteValueA(key, removal.names[i]);
+        RegCloseKey(key);
+    }
+    if (setupState.osKind == OS_WIN2000) DeleteOurDriveIcons();
+}
+
+void DeleteOemInfCopies() {
+    char deviceKey[TEXT_SIZE];
+    char prefix[TEXT_SIZE];
+    if (!ComposeInto(deviceKey, "%s\\%s", ENUM_KEY, setupState.hardwareId) ||
+        !ComposeInto(prefix, "%s\\", deviceKey)) {
+        return;
+    }
+    HKEY device;
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, deviceKey, 0, KEY_ENUMERATE_SUB_KEYS, &device) != ERROR_SUCCESS) return;
+    // A walk that keeps failing ends after this many failures in a row.
+    const int MAX_FAILURES_IN_A_ROW = 64;
+    int failures = 0;
+    for (DWORD index = 0; failures < MAX_FAILURES_IN_A_ROW; ++index) {
+        char name[TEXT_SIZE];
+        DWORD length = sizeof name;
+        LONG status = RegEnumKeyExA(device, index, name, &length, nullptr, nullptr, nullptr, nullptr);
+        if (status == ERROR_NO_MORE_ITEMS) break;
+        if (status != ERROR_SUCCESS) {
+            ++failures;
+            continue;
+        }
+        failures = 0;
+        char instanceKey[TEXT_SIZE];
+        if (ComposeInto(instanceKey, "%s%s", prefix, name)) DeleteOemInfCopiesOf(instanceKey);
+    }
+    RegCloseKey(device);
+}
