@@ -12,6 +12,8 @@
 #include "../framework/command_line.h"
 #include "../install/install_driver.h"
 #include "../remove/remove_installation.h"
+#include "../res/resource_ids.h"
+#include "../ui/main_frame.h"
 
 namespace {
 
@@ -59,6 +61,14 @@ void CSetupApp::RunQuietly() {
 bool CSetupApp::StartWizard() {
     // Started by COM: there is no class to serve and nothing to show.
     if (framework::IsComServerStart(__argc, __argv)) return true;
+
+    // The frame lives until the process ends; its creation posts the first step.
+    CMainFrame* frame = new CMainFrame;
+    if (!frame) return false;
+    SetMainWindow(frame);
+    frame->LoadFrame(IDR_MAINFRAME, WS_OVERLAPPEDWINDOW | FRAME_ADD_TO_TITLE);
+    ShowWindow(frame->Handle(), SW_SHOWMAXIMIZED);
+    UpdateWindow(frame->Handle());
     return true;
 }
 

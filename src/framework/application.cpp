@@ -1,4 +1,5 @@
 #include "application.h"
+#include "window.h"
 
 namespace framework {
 
@@ -26,10 +27,12 @@ int Application::Main(HINSTANCE instance) {
     return app->ExitInstance();
 }
 
+HWND Application::MainWindow() const { return mainWindow_ ? mainWindow_->Handle() : nullptr; }
+
 int Application::ExitInstance() { return quitCode_; }
 
 int Application::Run() {
-    if (!mainWindow_) PostQuitMessage(0);
+    if (!MainWindow()) PostQuitMessage(0);
     MSG msg = {};
     for (;;) {
         BOOL got = GetMessageA(&msg, nullptr, 0, 0);

@@ -4,6 +4,8 @@
 
 namespace framework {
 
+class Window;
+
 class Application {
 public:
     Application();
@@ -16,8 +18,9 @@ public:
 
     HINSTANCE Instance() const { return instance_; }
     HANDLE MainThread() const { return mainThread_; }
-    HWND MainWindow() const { return mainWindow_; }
-    void SetMainWindow(HWND window) { mainWindow_ = window; }
+    // The main window: pages are owned by it, and the message loop ends with it.
+    HWND MainWindow() const;
+    void SetMainWindow(Window* window) { mainWindow_ = window; }
 
 protected:
     virtual bool InitInstance() = 0;
@@ -29,7 +32,7 @@ protected:
 private:
     HINSTANCE instance_ = nullptr;
     HANDLE mainThread_ = nullptr;
-    HWND mainWindow_ = nullptr;
+    Window* mainWindow_ = nullptr;
     int quitCode_ = 0;
 };
 

@@ -38,7 +38,7 @@ bool InfStemToDelete(const char* infPath, char* stem, size_t size) {
     }
     for (size_t i = 0; i < length - 4; ++i) stem[i] = infPath[i];
     stem[length - 4] = '\0';
-    return !TextEquals(stem, "usbstor");
+    return !TextEqualsIgnoreCase(stem, "usbstor");
 }
 
 bool DefaultIconNamesLibrary(const char* defaultIcon, const char* iconLibrary) {
@@ -51,7 +51,7 @@ bool DefaultIconNamesLibrary(const char* defaultIcon, const char* iconLibrary) {
     }
     if (*start == '"') {
         ++start;
-        for (const char* p = start; p < end; ++p) {
+        for (const char* p = start; *p; ++p) {   // a quoted path may hold commas itself
             if (*p == '"') {
                 end = p;
                 break;

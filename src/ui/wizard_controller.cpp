@@ -1,0 +1,128 @@
+// The wizard's controller: the frame's window procedure. Each wizard message runs one
+// step, which shows one page or does one piece of work and posts the next message.
+#include "main_frame.h"
+#include "pages.h"
+#include "wizard_flow.h"
+#include "../device/restart.h"
+#include "../install/install_driver.h"
+#include "../install/uninstall_entry.h"
+#include "../remove/remove_installation.h"
+
+LRESULT CMainFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_CREATE: Post(WM_WIZ_WELCOME); break;
+    case WM_WIZ_WELCOME: OnWelcome(); break;
+    case WM_WIZ_PNPDISK: OnPnpDisk(); break;
+    case WM_WIZ_INSTALL: OnInstall(); break;
+    case WM_WIZ_INSTALL_FINISHED: if (installThread) installThread->installDone = TRUE; break;
+    case WM_WIZ_SETUP_DONE: OnSetupDone(); break;
+    case WM_WIZ_NO_DEVICE: OnNoDevice(); break;
+    case WM_WIZ_REMOVE: OnRemove(); break;
+    case WM_WIZ_REMOVE_DONE: OnRemoveDone(); break;
+    case WM_WIZ_CONFIRM_EXIT: OnConfirmExit(wParam); break;
+    case WM_WIZ_NOT_INSTALLED: OnNotInstalled(); break;
+    default: break;
+    }
+    return FrameWindow::WindowProc(message, wParam, lParam);
+}
+
+void CMainFrame::Post(unsigned message, WPARAM wParam) {
+    if (message == END_WIZARD.message) {
+        PostQuitMessage(0);
+    } else {
+        PostMessageA(Handle(), message, wParam, 0);
+    }
+}
+
+// Pages are made fresh for every showing.
+template <typename Page>
+static bool Confirmed() {
+    Page page;
+    return page.DoModal() == IDOK;
+}
+
+void CMainFrame::OnWelcome() {
+    WizardStep next = AfterWelcome(Confirmed<WelcomePage>(), setupState);
+    Post(next.message, next.wParam);
+}
+
+void CMainFrame::OnPnpDisk() {
+    if (PnpDiskIsPreset(setupState.pnpMode)) {
+        setupState.pnpDiskEnabled = PresetPnpDiskEnabled(setupState.pnpMode);
+        Post(WM_WIZ_INSTALL);
+        return;
+    }
+    WizardStep next = AfterPnpDiskPage(Confirmed<PnpDiskPage>());
+    Post(next.message, next.wParam);
+}
+
+void CMainFrame::OnInstall() {
+    if (installStarted == 0) {
+        EnterProgressMode();
+        ++installStarted;
+        StartInstallThread();
+        Post(WM_WIZ_INSTALL);
+        return;
+    }
+    // Without a thread object the installation already ran on this thread.
+    bool done = installThread ? installThread->installDone != FALSE : true;
+    if (done) {
+        LeaveProgressMode();
+        // COM objects are made on this thread only.
+        CreateUninstallEntry();
+        Post(WM_WIZ_SETUP_DONE);
+        return;
+    }
+    // One bar step on every second poll.
+    if (++pollCount % 2 == 0) progress.StepIt();
+    Sleep(25);
+    Post(WM_WIZ_INSTALL);
+}
+
+void CMainFrame::StartInstallThread() {
+    installThread = new CInstallThread;
+    if (installThread && installThread->CreateSuspended(THREAD_PRIORITY_NORMAL)) {
+        installThread->installDone = FALSE;
+        installThread->Resume();
+        return;
+    }
+    // No worker: install on this thread. Its completion message then waits in the
+    // queue for the next poll, as a worker's would.
+    if (installThread) installThread->installDone = FALSE;
+    InstallDriver(InstallEnding::PostCompletion);
+}
+
+void CMainFrame::OnSetupDone() {
+    Confirmed<SetupCompletePage>();
+    if (setupState.restartNow) {
+        // Windows ends this program; the loop runs until then.
+        RestartWindows();
+        return;
+    }
+    Post(END_WIZARD.message);
+}
+
+void CMainFrame::OnNoDevice() {
+    Confirmed<NoDevicePage>();
+    Post(END_WIZARD.message);
+}
+
+void CMainFrame::OnRemove() {
+    RemoveInstallation();
+    Post(WM_WIZ_REMOVE_DONE);
+}
+
+void CMainFrame::OnRemoveDone() {
+    Confirmed<UninstallCompletePage>();
+    Post(END_WIZARD.message);
+}
+
+void CMainFrame::OnNotInstalled() {
+    Confirmed<NotInstalledPage>();
+    Post(END_WIZARD.message);
+}
+
+void CMainFrame::OnConfirmExit(WPARAM returnTo) {
+    WizardStep next = AfterExitConfirmation(Confirmed<ExitSetupPage>(), returnTo);
+    Post(next.message, next.wParam);
+}
