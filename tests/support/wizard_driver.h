@@ -1,0 +1,38 @@
+// Drives Setup.exe's wizard from outside, as a user would: finds the pages, reads
+// their controls, clicks buttons, presses Esc, closes them.
+#pragma once
+#include <windows.h>
+
+#include <string>
+
+namespace support {
+
+class WizardDriver {
+public:
+    // Waits for the page with this title (UTF-8) to come up; null after timeoutMs.
+    HWND WaitForPage(const std::string& title, DWORD timeoutMs = 20000) const;
+    // Waits until no page with this title is up; false after timeoutMs.
+    bool WaitForPageGone(const std::string& title, DWORD timeoutMs = 20000) const;
+
+    // The wizard's frame window ("JOV Setupwright").
+    HWND Frame() const;
+    RECT FrameRect() const;
+
+    // Control texts are UTF-8, read through the wide API whatever the code page.
+    std::string Text(HWND page, int id) const;
+    std::string Title(HWND page) const;
+    bool IsVisible(HWND page, int id) const;
+    bool IsChecked(HWND page, int id) const;
+
+    void Click(HWND page, int id) const;        // as a mouse click on the button
+    void PressEsc(HWND page) const;
+    void CloseBox(HWND page) const;             // the caption's close button
+
+    // Saves what the screen shows as a 24-bit BMP file.
+    bool SaveScreen(const std::string& bmpPath) const;
+};
+
+std::string ToUtf8(const std::wstring& text);
+std::wstring FromUtf8(const std::string& text);
+
+}  // namespace support
