@@ -7,12 +7,8 @@
 #include "../framework/late_bound.h"
 #include "../res/resource_ids.h"
 
-namespace {
-
-// The system's registrar, which runs a registration script resource.
-const CLSID CLSID_Registrar = {0x44EC053A, 0x400F, 0x11D0, {0x9D, 0xCD, 0x00, 0xA0, 0xC9, 0x03, 0x91, 0xD3}};
-const IID IID_IRegistrar = {0x44EC053B, 0x400F, 0x11D0, {0x9D, 0xCD, 0x00, 0xA0, 0xC9, 0x03, 0x91, 0xD3}};
-
+// The registrar's interface, declared outside the anonymous namespace: there the
+// compiler would see no implementation of it and turn every call into a pure call.
 struct IRegistrar : public IUnknown {
     virtual HRESULT STDMETHODCALLTYPE AddReplacement(LPCOLESTR key, LPCOLESTR item) = 0;
     virtual HRESULT STDMETHODCALLTYPE ClearReplacements() = 0;
@@ -25,6 +21,12 @@ struct IRegistrar : public IUnknown {
     virtual HRESULT STDMETHODCALLTYPE ResourceRegister(LPCOLESTR file, UINT id, LPCOLESTR type) = 0;
     virtual HRESULT STDMETHODCALLTYPE ResourceUnregister(LPCOLESTR file, UINT id, LPCOLESTR type) = 0;
 };
+
+namespace {
+
+// The system's registrar, which runs a registration script resource.
+const CLSID CLSID_Registrar = {0x44EC053A, 0x400F, 0x11D0, {0x9D, 0xCD, 0x00, 0xA0, 0xC9, 0x03, 0x91, 0xD3}};
+const IID IID_IRegistrar = {0x44EC053B, 0x400F, 0x11D0, {0x9D, 0xCD, 0x00, 0xA0, 0xC9, 0x03, 0x91, 0xD3}};
 
 bool ToWide(const char* text, WCHAR* dst, int size) {
     return MultiByteToWideChar(CP_ACP, 0, text, -1, dst, size) > 0;

@@ -52,6 +52,64 @@ RunResult Run(const std::string& commandLine, DWORD timeoutMs) {
     return result;
 }
 
+Started::Started(PROCESS_INFORMATION process) : process_(process.hProcess), id_(process.dwProcessId) {
+    CloseHandle(process.hThread);
+}
+
+Started::Started(Started&& other) noexcept : process_(other.process_), id_(other.id_) {
+    other.process_ = nullptr;
+    other.id_ = 0;
+}
+
+Started& Started::operator=(Started&& other) noexcept {
+    if (this != &other) {
+        Close();
+        process_ = other.process_;
+        id_ = other.id_;
+        other.process_ = nullptr;
+        other.id_ = 0;
+    }
+    return *this;
+}
+
+Started::~Started() { Close(); }
+
+bool Started::WaitForExit(DWORD timeoutMs) const {
+    return process_ && WaitForSingleObject(process_, timeoutMs) == WAIT_OBJECT_0;
+}
+
+DWORD Started::ExitCode() const {
+    DWORD code = STILL_ACTIVE;
+    if (process_) GetExitCodeProcess(process_, &code);
+    return code;
+}
+
+void Started::Kill() {
+    if (process_ && !HasEnded()) {
+        TerminateProcess(process_, 0xDEAD);
+        WaitForSingleObject(process_, 10000);
+    }
+}
+
+void Started::Close() {
+    if (!process_) return;
+    Kill();
+    CloseHandle(process_);
+    process_ = nullptr;
+}
+
+Started StartProgram(const std::string& commandLine) {
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process = {};
+    std::vector<char> line(commandLine.begin(), commandLine.end());
+    line.push_back('\0');
+    if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process)) {
+        return Started();
+    }
+    return Started(process);
+}
+
 void SetEnv(const std::string& name, const std::string& value) {
     SetEnvironmentVariableA(name.c_str(), value.empty() ? nullptr : value.c_str());
 }

@@ -17,6 +17,22 @@ std::wstring WideText(HWND window) {
     return text;
 }
 
+struct PageSearch {
+    HWND owner;
+    HWND found;
+};
+
+BOOL CALLBACK FindOwnedPage(HWND window, LPARAM param) {
+    PageSearch* search = reinterpret_cast<PageSearch*>(param);
+    WCHAR className[16] = {};
+    GetClassNameW(window, className, 16);
+    if (lstrcmpW(className, L"#32770") == 0 && IsWindowVisible(window) && GetWindow(window, GW_OWNER) == search->owner) {
+        search->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
 }  // namespace
 
 std::string ToUtf8(const std::wstring& text) {
@@ -56,6 +72,41 @@ bool WizardDriver::WaitForPageGone(const std::string& title, DWORD timeoutMs) co
     return true;
 }
 
+HWND WizardDriver::WaitForAnyPage(DWORD timeoutMs) const {
+    ULONGLONG deadline = GetTickCount64() + timeoutMs;
+    for (;;) {
+        PageSearch search = {Frame(), nullptr};
+        if (search.owner) EnumWindows(FindOwnedPage, reinterpret_cast<LPARAM>(&search));
+        if (search.found) return search.found;
+        if (GetTickCount64() > deadline) return nullptr;
+        Sleep(POLL_MS);
+    }
+}
+
+bool WizardDriver::WaitForClosed(HWND page, DWORD timeoutMs) const {
+    ULONGLONG deadline = GetTickCount64() + timeoutMs;
+    while (IsWindow(page)) {
+        if (GetTickCount64() > deadline) return false;
+        Sleep(POLL_MS);
+    }
+    return true;
+}
+
+HWND WizardDriver::NextPage(HWND page, DWORD timeoutMs) const {
+    if (page && !WaitForClosed(page, timeoutMs)) return nullptr;
+    return WaitForAnyPage(timeoutMs);
+}
+
+bool WizardDriver::WaitForCompactFrame(int width, int height, DWORD timeoutMs) const {
+    ULONGLONG deadline = GetTickCount64() + timeoutMs;
+    for (;;) {
+        RECT r = FrameRect();
+        if (r.right - r.left == width && r.bottom - r.top == height) return true;
+        if (GetTickCount64() > deadline) return false;
+        Sleep(10);
+    }
+}
+
 HWND WizardDriver::Frame() const { return FindWindowW(nullptr, L"JOV Setupwright"); }
 
 RECT WizardDriver::FrameRect() const {
@@ -82,6 +133,11 @@ void WizardDriver::Click(HWND page, int id) const {
     // then handles it, and this program never waits on the wizard.
     HWND button = GetDlgItem(page, id);
     PostMessageW(page, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(button));
+}
+
+void WizardDriver::Select(HWND page, int id) const {
+    DWORD_PTR result = 0;
+    SendMessageTimeoutW(GetDlgItem(page, id), BM_CLICK, 0, 0, SMTO_NORMAL, 10000, &result);
 }
 
 void WizardDriver::PressEsc(HWND page) const {

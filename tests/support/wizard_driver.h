@@ -14,9 +14,20 @@ public:
     // Waits until no page with this title is up; false after timeoutMs.
     bool WaitForPageGone(const std::string& title, DWORD timeoutMs = 20000) const;
 
+    // Waits for whichever page the wizard shows next: a visible dialog owned by the
+    // frame. Null after timeoutMs.
+    HWND WaitForAnyPage(DWORD timeoutMs = 20000) const;
+    // Waits until this page's window is gone; false after timeoutMs.
+    bool WaitForClosed(HWND page, DWORD timeoutMs = 20000) const;
+    // The page that comes once `page` has closed (the first page for null).
+    HWND NextPage(HWND page, DWORD timeoutMs = 60000) const;
+
     // The wizard's frame window ("JOV Setupwright").
     HWND Frame() const;
     RECT FrameRect() const;
+    // Waits until the frame is the compact progress window, width x height outside;
+    // false after timeoutMs.
+    bool WaitForCompactFrame(int width = 400, int height = 75, DWORD timeoutMs = 30000) const;
 
     // Control texts are UTF-8, read through the wide API whatever the code page.
     std::string Text(HWND page, int id) const;
@@ -25,6 +36,9 @@ public:
     bool IsChecked(HWND page, int id) const;
 
     void Click(HWND page, int id) const;        // as a mouse click on the button
+    // Clicks the check box or radio button itself, which changes its state as a
+    // user's click does; returns once it has.
+    void Select(HWND page, int id) const;
     void PressEsc(HWND page) const;
     void CloseBox(HWND page) const;             // the caption's close button
 
