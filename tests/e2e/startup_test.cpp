@@ -1,0 +1,196 @@
+// What Setup.exe makes of its command line and of setup.ini's [Vendors] list before it
+// installs anything, and its self-registration. Windows XP.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "disc.h"
+#include "files.h"
+#include "registry.h"
+#include "shortcut.h"
+#include "virtual_reader.h"
+
+using namespace support;
+
+namespace {
+
+const char PARAMETERS[] = "System\\CurrentControlSet\\Services\\ZELK\\Parameters\\";
+const char APP_ID[] = "{6A2C7D14-93E5-4B08-B1F6-2D47C9E05A83}";
+
+std::string SetupIni(const std::string& vendors) {
+    return "[Vendors]\r\n" + vendors + "[Pre_Define]\r\nVendorName=Acme\r\nProductName=Card Reader\r\nXDIcon=1\r\n";
+}
+
+VirtualReader ReaderWithId(const std::string& hardwareId) {
+    VirtualReader reader;
+    reader.hardwareId = hardwareId;
+    return reader;
+}
+
+class Startup : public ::testing::Test {
+protected:
+    void SetUp() override {
+        SetWindowsFamily("winxp");
+        SetHelperBehaviour(0, 0);
+        disc.Lay(SetupIni("Vendor0=VID_1234&PID_ABCD\r\n"));
+    }
+
+    // A quiet run of Setup.exe that must end normally.
+    void Quiet(const std::string& arguments) const {
+        RunResult run = disc.RunSetup(arguments);
+        EXPECT_TRUE(run.finished) << arguments;
+        EXPECT_EQ("test ...\n", run.output) << arguments;
+        EXPECT_EQ(0u, run.exitCode) << arguments;
+    }
+
+    // Nothing of an installation: no helper run beyond `helperRuns`, no settings, no files.
+    void ExpectNothingInstalled(size_t helperRuns = 0) const {
+        EXPECT_EQ(helperRuns, disc.HelperRuns().size());
+        EXPECT_TRUE(ValueNames(HKEY_LOCAL_MACHINE, PARAMETERS).empty());
+        EXPECT_FALSE(FileExists(iconLibrary));
+        EXPECT_FALSE(FolderExists(ProgramsDir() + "\\Acme"));
+        EXPECT_FALSE(FileExists(program + "\\Setup.ini"));
+    }
+
+    void ExpectInstalledFor(const std::string& iconValue) const {
+        EXPECT_REG_SZ(HKEY_LOCAL_MACHINE, PARAMETERS, "SD Name", "SD Drive");
+        EXPECT_REG_SZ(HKEY_LOCAL_MACHINE, PARAMETERS, iconValue, "ZELKI_J.dll");
+        EXPECT_EQ(9u, ValueNames(HKEY_LOCAL_MACHINE, PARAMETERS).size());
+        EXPECT_EQ(ReadFileText(disc.Path("ZELKI_J.dll")), ReadFileText(iconLibrary));
+        EXPECT_EQ(ReadFileText(disc.Path("setup.ini")), ReadFileText(program + "\\Setup.ini"));
+        EXPECT_EQ(program + "\\Setup.exe", ReadShortcut(menu + "\\Uninstall.lnk").target);
+    }
+
+    std::string HelperLine(const std::string& helper, const std::string& inf, const std::string& device) const {
+        return disc.Path(helper) + " \"" + disc.Folder() + inf + "\" " + device;
+    }
+
+    Disc disc;
+    const std::string iconLibrary = WindowsDir() + "\\ZELKI_J.dll";
+    const std::string menu = ProgramsDir() + "\\Acme\\Card Reader";
+    const std::string program = ProgramFilesDir() + "\\Acme\\Card Reader";
+};
+
+}  // namespace
+
+TEST_F(Startup, QuietSwitches) {
+    Quiet("-q");
+    ExpectNothingInstalled();
+
+    VirtualReader reader;
+    PlugIn(reader);
+    Quiet("-QUIET");
+    auto runs = disc.HelperRuns();
+    ASSERT_EQ(1u, runs.size());
+    EXPECT_EQ(HelperLine("Tarnel2k.exe", "\\Win2KXP\\ZELK6SK.inf", "VID_1234&PID_ABCD"), runs[0].title);
+    ExpectInstalledFor("IconName_ABCD1234");
+
+    Quiet("-Uninstall -Q");
+    EXPECT_TRUE(ValueNames(HKEY_LOCAL_MACHINE, PARAMETERS).empty());
+    EXPECT_FALSE(FileExists(iconLibrary));
+    EXPECT_FALSE(FolderExists(ProgramsDir() + "\\Acme"));
+    EXPECT_FALSE(IsPluggedIn(reader));
+    EXPECT_EQ(1u, disc.HelperRuns().size());
+}
+
+TEST_F(Startup, VendorList) {
+    {   // Nine entries, none plugged in; the plugged reader is only Vendor9's.
+        std::string vendors;
+        for (int i = 0; i < 9; ++i) vendors += "Vendor" + std::to_string(i) + "=VID_000" + std::to_string(i) + "&PID_0001\r\n";
+        disc.WriteSetupIni(SetupIni(vendors + "Vendor9=VID_1234&PID_ABCD\r\n"));
+        VirtualReader reader;
+        PlugIn(reader);
+        Quiet("-q");
+        Quiet("-q -u");
+        ExpectNothingInstalled();
+        EXPECT_TRUE(IsPluggedIn(reader));
+        Unplug(reader);
+    }
+    {   // An empty Vendor0 ends the list before a plugged Vendor1.
+        disc.WriteSetupIni(SetupIni("Vendor0=\r\nVendor1=VID_1234&PID_ABCD\r\n"));
+        VirtualReader reader;
+        PlugIn(reader);
+        Quiet("-q");
+        Quiet("-q -u");
+        ExpectNothingInstalled();
+        EXPECT_TRUE(IsPluggedIn(reader));
+        Unplug(reader);
+    }
+    {   // An id followed by more digits is another device.
+        disc.WriteSetupIni(SetupIni("Vendor0=VID_1234&PID_ABCD\r\n"));
+        VirtualReader longer = ReaderWithId("USB\\VID_1234&PID_ABCDE");
+        PlugIn(longer);
+        Quiet("-q");
+        Quiet("-q -u");
+        ExpectNothingInstalled();
+        EXPECT_TRUE(IsPluggedIn(longer));
+        Unplug(longer);
+    }
+    {   // Only the second entry is plugged in; XP passes the entry as written.
+        disc.WriteSetupIni(SetupIni("Vendor0=VID_AAAA&PID_0001\r\nVendor1=VID_BBBB&PID_0002\r\n"));
+        VirtualReader second = ReaderWithId("USB\\VID_BBBB&PID_0002");
+        PlugIn(second);
+        Quiet("-q");
+        auto runs = disc.HelperRuns();
+        ASSERT_EQ(1u, runs.size());
+        EXPECT_EQ(HelperLine("Tarnel2k.exe", "\\Win2KXP\\ZELK6SK.inf", "VID_BBBB&PID_0002"), runs[0].title);
+        ExpectInstalledFor("IconName_0002BBBB");
+        Quiet("-q -u");
+        EXPECT_FALSE(IsPluggedIn(second));
+        EXPECT_TRUE(ValueNames(HKEY_LOCAL_MACHINE, PARAMETERS).empty());
+    }
+    {   // A lower-case entry finds the reader; Vista passes the upper-cased hardware id.
+        disc.WriteSetupIni(SetupIni("Vendor0=vid_1234&pid_abcd\r\n"));
+        VirtualReader reader;
+        PlugIn(reader);
+        Quiet("-q");
+        SetWindowsFamily("vista");
+        Quiet("-q");
+        auto runs = disc.HelperRuns();
+        ASSERT_EQ(3u, runs.size());
+        EXPECT_EQ(HelperLine("Tarnel2k.exe", "\\Win2KXP\\ZELK6SK.inf", "vid_1234&pid_abcd"), runs[1].title);
+        EXPECT_EQ(HelperLine("Tarnel2k.exe", "\\VISTA\\ZELK6SK.inf", "USB\\VID_1234&PID_ABCD"), runs[2].title);
+        ExpectInstalledFor("IconName_ABCD1234");
+    }
+}
+
+TEST_F(Startup, SelfRegistration) {
+    const std::string idKey = std::string("AppID\\") + APP_ID;
+    const std::string exeKey = "AppID\\QSW.EXE";
+    WriteString(HKEY_CLASSES_ROOT, "AppID\\Other.exe", "AppID", "{00000000-0000-0000-0000-000000000001}");
+    VirtualReader reader;
+    PlugIn(reader);
+
+    RunResult reg = disc.RunSetup("/RegServer");
+    EXPECT_TRUE(reg.finished);
+    EXPECT_EQ("", reg.output);
+    EXPECT_EQ(0u, reg.exitCode);
+    EXPECT_REG_SZ(HKEY_CLASSES_ROOT, idKey, "", "QSW");
+    EXPECT_EQ(1u, ValueNames(HKEY_CLASSES_ROOT, idKey).size());
+    EXPECT_REG_SZ(HKEY_CLASSES_ROOT, exeKey, "AppID", APP_ID);
+    EXPECT_EQ(1u, ValueNames(HKEY_CLASSES_ROOT, exeKey).size());
+    ExpectNothingInstalled();
+
+    RunResult unreg = disc.RunSetup("-unregserver");
+    EXPECT_TRUE(unreg.finished);
+    EXPECT_EQ("", unreg.output);
+    EXPECT_EQ(0u, unreg.exitCode);
+    EXPECT_FALSE(KeyExists(HKEY_CLASSES_ROOT, idKey));
+    EXPECT_FALSE(KeyExists(HKEY_CLASSES_ROOT, exeKey));
+    EXPECT_TRUE(KeyExists(HKEY_CLASSES_ROOT, "AppID"));
+    EXPECT_REG_SZ(HKEY_CLASSES_ROOT, "AppID\\Other.exe", "AppID", "{00000000-0000-0000-0000-000000000001}");
+
+    RunResult embedding = disc.RunSetup("-Embedding");
+    EXPECT_TRUE(embedding.finished);
+    EXPECT_EQ("", embedding.output);
+    EXPECT_EQ(0u, embedding.exitCode);
+    ExpectNothingInstalled();
+
+    // Only a line that ends with the request registers: this one installs quietly.
+    Quiet("/RegServer -q");
+    EXPECT_FALSE(KeyExists(HKEY_CLASSES_ROOT, idKey));
+    EXPECT_FALSE(KeyExists(HKEY_CLASSES_ROOT, exeKey));
+    EXPECT_EQ(1u, disc.HelperRuns().size());
+    ExpectInstalledFor("IconName_ABCD1234");
+}
