@@ -24,7 +24,8 @@ class WizardFlow : public ::testing::Test {
 protected:
     // Lays the sample disc with this PNP_Mode, plugs the reader in if asked, and starts
     // the wizard on this family.
-    void Start(const std::string& family, bool readerPlugged, const std::string& pnpMode = "") {
+    void Start(const std::string& family, bool readerPlugged, const std::string& pnpMode = "",
+               const std::string& arguments = "") {
         SetWindowsFamily(family);
         SetHelperBehaviour(3000, 0);   // long enough to watch the progress window
         if (family == "win98") {
@@ -35,7 +36,7 @@ protected:
         disc.Lay();
         SetPnpMode(pnpMode);
         if (readerPlugged) PlugIn(reader);
-        StartWizard();
+        StartWizard(arguments);
     }
 
     // The sample setup.ini with PNP_Mode set to `mode`, or without the key for "".
@@ -260,7 +261,7 @@ TEST_F(WizardFlow, RemovalWithoutReader) {
 }
 
 TEST_F(WizardFlow, CancelFromWelcome) {
-    Start("winxp", true);
+    Start("winxp", true, "", "/q");   // a slash is no switch: the wizard comes up
     HWND page = Next(nullptr, "Welcome");
     ASSERT_TRUE(page);
     wizard.Click(page, IDC_WELCOME_CANCEL);
