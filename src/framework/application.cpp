@@ -33,14 +33,7 @@ int Application::ExitInstance() { return quitCode_; }
 
 int Application::Run() {
     if (!MainWindow()) PostQuitMessage(0);
-    MSG msg = {};
-    for (;;) {
-        BOOL got = GetMessageA(&msg, nullptr, 0, 0);
-        if (got == 0) return static_cast<int>(msg.wParam);
-        if (got == -1) return 0;
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
-    }
+    return PumpMessages();
 }
 
 }  // namespace framework

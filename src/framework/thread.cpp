@@ -1,4 +1,5 @@
 #include "thread.h"
+#include "window.h"
 
 namespace framework {
 
@@ -27,14 +28,7 @@ DWORD WINAPI Thread::Entry(LPVOID parameter) {
 bool Thread::InitInstance() { return true; }
 
 int Thread::Run() {
-    MSG msg;
-    for (;;) {
-        BOOL got = GetMessageA(&msg, nullptr, 0, 0);
-        if (got == 0) return static_cast<int>(msg.wParam);
-        if (got == -1) return 0;
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
-    }
+    return PumpMessages();
 }
 
 int Thread::ExitInstance() { return exitCode_; }

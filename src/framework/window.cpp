@@ -78,4 +78,15 @@ const char* RegisterWindowClass(UINT classStyle, HCURSOR cursor, HBRUSH backgrou
     return stored;
 }
 
+int PumpMessages() {
+    MSG msg = {};
+    for (;;) {
+        BOOL got = GetMessageA(&msg, nullptr, 0, 0);
+        if (got == 0) return static_cast<int>(msg.wParam);
+        if (got == -1) return 0;
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+}
+
 }  // namespace framework

@@ -35,4 +35,8 @@ private:
 // Registers (once) a window class served by Window objects and returns its name.
 const char* RegisterWindowClass(UINT classStyle, HCURSOR cursor, HBRUSH background, HICON icon);
 
+// Dispatches this thread's messages until WM_QUIT and returns its code (0 when
+// GetMessage fails).
+int PumpMessages();
+
 }  // namespace framework

@@ -176,6 +176,16 @@ protected:
         EXPECT_EQ("-u", shortcut.arguments);
     }
 
+    // All of an XP installation of the sample disc after the helper's `runs`-th run.
+    void ExpectXpInstallation(size_t runs) const {
+        auto seen = disc.HelperRuns();
+        ASSERT_EQ(runs, seen.size());
+        EXPECT_EQ(XpHelperLine(), seen.back().title);
+        ExpectDriveSettings(BUILT_IN_NAMES);
+        EXPECT_EQ(ReadFileText(disc.Path("ZELKI_J.dll")), ReadFileText(iconLibrary));
+        ExpectUninstallEntry();
+    }
+
     Disc disc;
     VirtualReader reader;
     const std::string win = WindowsDir();
@@ -200,24 +210,14 @@ TEST_F(QuietScenario, HelperThatFails) {
     SetHelperBehaviour(0, 5);
     RunResult run = disc.RunSetup("-q");
     EXPECT_QUIET_END(run, 0);
-    auto runs = disc.HelperRuns();
-    ASSERT_EQ(1u, runs.size());
-    EXPECT_EQ(XpHelperLine(), runs[0].title);
-    ExpectDriveSettings(BUILT_IN_NAMES);
-    EXPECT_EQ(ReadFileText(disc.Path("ZELKI_J.dll")), ReadFileText(iconLibrary));
-    ExpectUninstallEntry();
+    ExpectXpInstallation(1);
 }
 
 TEST_F(QuietScenario, SecondInstallationOverTheFirst) {
     EXPECT_QUIET_END(disc.RunSetup("-q"), 0);
     RunResult second = disc.RunSetup("-q");
     EXPECT_QUIET_END(second, 0);
-    auto runs = disc.HelperRuns();
-    ASSERT_EQ(2u, runs.size());
-    EXPECT_EQ(XpHelperLine(), runs[1].title);
-    ExpectDriveSettings(BUILT_IN_NAMES);
-    EXPECT_EQ(ReadFileText(disc.Path("ZELKI_J.dll")), ReadFileText(iconLibrary));
-    ExpectUninstallEntry();
+    ExpectXpInstallation(2);
     EXPECT_EQ((std::vector<std::string>{"Setup.exe", "Setup.ini"}), FilesIn(program));
 }
 

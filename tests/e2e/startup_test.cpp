@@ -66,6 +66,14 @@ protected:
         return disc.Path(helper) + " \"" + disc.Folder() + inf + "\" " + device;
     }
 
+    // The XP helper's only run so far was for `device`, and installed for `iconValue`.
+    void ExpectXpInstallationFor(const std::string& device, const std::string& iconValue) const {
+        auto runs = disc.HelperRuns();
+        ASSERT_EQ(1u, runs.size());
+        EXPECT_EQ(HelperLine("Tarnel2k.exe", "\\Win2KXP\\ZELK6SK.inf", device), runs[0].title);
+        ExpectInstalledFor(iconValue);
+    }
+
     Disc disc;
     const std::string iconLibrary = WindowsDir() + "\\ZELKI_J.dll";
     const std::string menu = ProgramsDir() + "\\Acme\\Card Reader";
@@ -81,10 +89,7 @@ TEST_F(Startup, QuietSwitches) {
     VirtualReader reader;
     PlugIn(reader);
     Quiet("-QUIET");
-    auto runs = disc.HelperRuns();
-    ASSERT_EQ(1u, runs.size());
-    EXPECT_EQ(HelperLine("Tarnel2k.exe", "\\Win2KXP\\ZELK6SK.inf", "VID_1234&PID_ABCD"), runs[0].title);
-    ExpectInstalledFor("IconName_ABCD1234");
+    ExpectXpInstallationFor("VID_1234&PID_ABCD", "IconName_ABCD1234");
 
     Quiet("-Uninstall -Q");
     EXPECT_TRUE(ValueNames(HKEY_LOCAL_MACHINE, PARAMETERS).empty());
@@ -132,10 +137,7 @@ TEST_F(Startup, VendorList) {
         VirtualReader second = ReaderWithId("USB\\VID_BBBB&PID_0002");
         PlugIn(second);
         Quiet("-q");
-        auto runs = disc.HelperRuns();
-        ASSERT_EQ(1u, runs.size());
-        EXPECT_EQ(HelperLine("Tarnel2k.exe", "\\Win2KXP\\ZELK6SK.inf", "VID_BBBB&PID_0002"), runs[0].title);
-        ExpectInstalledFor("IconName_0002BBBB");
+        ExpectXpInstallationFor("VID_BBBB&PID_0002", "IconName_0002BBBB");
         Quiet("-q -u");
         EXPECT_FALSE(IsPluggedIn(second));
         EXPECT_TRUE(ValueNames(HKEY_LOCAL_MACHINE, PARAMETERS).empty());

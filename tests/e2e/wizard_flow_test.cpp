@@ -11,6 +11,7 @@
 #include "shortcut.h"
 #include "virtual_reader.h"
 #include "wizard_driver.h"
+#include "wizard_steps.h"
 
 using namespace support;
 
@@ -53,13 +54,7 @@ protected:
         ASSERT_TRUE(setup.IsStarted());
     }
 
-    // The page that follows `page` (the first one for null); it must carry `title`.
-    HWND Next(HWND page, const std::string& title) {
-        HWND next = wizard.NextPage(page);
-        std::string seen = next ? wizard.Title(next) : "(no page)";
-        EXPECT_EQ(title, seen);
-        return seen == title ? next : nullptr;
-    }
+    HWND Next(HWND page, const std::string& title) { return NextPageTitled(wizard, page, title); }
 
     // Leaves `page` with `button` into the installation: the frame becomes the progress
     // window centred on the 1024 x 768 screen while the helper runs, and covers the

@@ -12,6 +12,7 @@
 #include "files.h"
 #include "virtual_reader.h"
 #include "wizard_driver.h"
+#include "wizard_steps.h"
 
 using namespace support;
 
@@ -194,13 +195,7 @@ protected:
         ASSERT_TRUE(setup.IsStarted());
     }
 
-    // The page that follows `page` (the first one for null); it must carry `title`.
-    HWND Next(HWND page, const std::string& title) {
-        HWND next = wizard.NextPage(page);
-        std::string seen = next ? wizard.Title(next) : "(no page)";
-        EXPECT_EQ(title, seen);
-        return seen == title ? next : nullptr;
-    }
+    HWND Next(HWND page, const std::string& title) { return NextPageTitled(wizard, page, title); }
 
     void ExpectTexts(HWND page, const Texts& texts, std::initializer_list<int> controls) {
         for (int id : controls) EXPECT_EQ(texts.at(id), wizard.Text(page, id)) << "control " << id;
