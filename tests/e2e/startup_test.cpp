@@ -66,6 +66,17 @@ protected:
         return disc.Path(helper) + " \"" + disc.Folder() + inf + "\" " + device;
     }
 
+    // With this [Vendors] list and `reader` plugged in, neither -q nor -q -u touches anything.
+    void ExpectNoReaderFound(const std::string& vendors, const VirtualReader& reader) {
+        disc.WriteSetupIni(SetupIni(vendors));
+        PlugIn(reader);
+        Quiet("-q");
+        Quiet("-q -u");
+        ExpectNothingInstalled();
+        EXPECT_TRUE(IsPluggedIn(reader)) << vendors;
+        Unplug(reader);
+    }
+
     // The XP helper's only run so far was for `device`, and installed for `iconValue`.
     void ExpectXpInstallationFor(const std::string& device, const std::string& iconValue) const {
         auto runs = disc.HelperRuns();
@@ -100,38 +111,15 @@ TEST_F(Startup, QuietSwitches) {
 }
 
 TEST_F(Startup, VendorList) {
-    {   // Nine entries, none plugged in; the plugged reader is only Vendor9's.
-        std::string vendors;
-        for (int i = 0; i < 9; ++i) vendors += "Vendor" + std::to_string(i) + "=VID_000" + std::to_string(i) + "&PID_0001\r\n";
-        disc.WriteSetupIni(SetupIni(vendors + "Vendor9=VID_1234&PID_ABCD\r\n"));
-        VirtualReader reader;
-        PlugIn(reader);
-        Quiet("-q");
-        Quiet("-q -u");
-        ExpectNothingInstalled();
-        EXPECT_TRUE(IsPluggedIn(reader));
-        Unplug(reader);
-    }
-    {   // An empty Vendor0 ends the list before a plugged Vendor1.
-        disc.WriteSetupIni(SetupIni("Vendor0=\r\nVendor1=VID_1234&PID_ABCD\r\n"));
-        VirtualReader reader;
-        PlugIn(reader);
-        Quiet("-q");
-        Quiet("-q -u");
-        ExpectNothingInstalled();
-        EXPECT_TRUE(IsPluggedIn(reader));
-        Unplug(reader);
-    }
-    {   // An id followed by more digits is another device.
-        disc.WriteSetupIni(SetupIni("Vendor0=VID_1234&PID_ABCD\r\n"));
-        VirtualReader longer = ReaderWithId("USB\\VID_1234&PID_ABCDE");
-        PlugIn(longer);
-        Quiet("-q");
-        Quiet("-q -u");
-        ExpectNothingInstalled();
-        EXPECT_TRUE(IsPluggedIn(longer));
-        Unplug(longer);
-    }
+    // Nine entries, none plugged in; the plugged reader is only Vendor9's.
+    std::string nine;
+    for (int i = 0; i < 9; ++i) nine += "Vendor" + std::to_string(i) + "=VID_000" + std::to_string(i) + "&PID_0001\r\n";
+    ExpectNoReaderFound(nine + "Vendor9=VID_1234&PID_ABCD\r\n", VirtualReader());
+    // An empty Vendor0 ends the list before a plugged Vendor1.
+    ExpectNoReaderFound("Vendor0=\r\nVendor1=VID_1234&PID_ABCD\r\n", VirtualReader());
+    // An id followed by more digits is another device.
+    ExpectNoReaderFound("Vendor0=VID_1234&PID_ABCD\r\n", ReaderWithId("USB\\VID_1234&PID_ABCDE"));
+
     {   // Only the second entry is plugged in; XP passes the entry as written.
         disc.WriteSetupIni(SetupIni("Vendor0=VID_AAAA&PID_0001\r\nVendor1=VID_BBBB&PID_0002\r\n"));
         VirtualReader second = ReaderWithId("USB\\VID_BBBB&PID_0002");
