@@ -90,7 +90,6 @@ void SearchConfiguredDevice(const IniSource& ini, PresenceProbe isPresent, void*
         if (TextLength(entry) > MAX_VENDOR_ENTRY_LENGTH) {
             entry[sizeof state.vendorEntry - 1] = '\0';
             CopyText(state.vendorEntry, entry);
-            state.hardwareId[0] = '\0';
             continue;
         }
         CopyText(state.vendorEntry, entry);

@@ -4,6 +4,7 @@
 
 #include "uninstall_entry.h"
 #include "uninstall_entry_paths.h"
+#include "../app/compose.h"
 
 namespace {
 const int UNINSTALL_ICON_INDEX = 4;   // the fifth icon group of Setup.exe
@@ -11,7 +12,13 @@ const int UNINSTALL_ICON_INDEX = 4;   // the fifth icon group of Setup.exe
 
 HRESULT CreateUninstallEntry() {
     UninstallEntryPaths p;
-    if (!ComposeUninstallEntryPaths(setupState, p)) return E_INVALIDARG;
+    char sourceProgram[TEXT_SIZE];
+    char sourceConfiguration[TEXT_SIZE];
+    if (!ComposeUninstallEntryPaths(setupState, p) ||
+        !ComposeInto(sourceProgram, "%s\\%s", setupState.sourceDir, "Setup.exe") ||
+        !ComposeInto(sourceConfiguration, "%s\\%s", setupState.sourceDir, "Setup.ini")) {
+        return E_INVALIDARG;
+    }
 
     CreateDirectoryA(p.menuVendorFolder, nullptr);
     CreateDirectoryA(p.programVendorFolder, nullptr);
@@ -19,8 +26,8 @@ HRESULT CreateUninstallEntry() {
         CreateDirectoryA(p.menuFolder, nullptr);
         CreateDirectoryA(p.programFolder, nullptr);
     }
-    CopyFileA(p.sourceProgram, p.copiedProgram, FALSE);
-    CopyFileA(p.sourceConfiguration, p.copiedConfiguration, FALSE);
+    CopyFileA(sourceProgram, p.copiedProgram, FALSE);
+    CopyFileA(sourceConfiguration, p.copiedConfiguration, FALSE);
 
     IShellLinkA* link = nullptr;
     HRESULT result = CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,

@@ -5,6 +5,7 @@
 bool ComposeUninstallEntryPaths(const SetupState& s, UninstallEntryPaths& p) {
     p = UninstallEntryPaths();
     p.hasProductFolder = s.productName[0] != '\0';
+    if (!s.programsDir[0] || !s.programFilesDir[0]) return false;
     if (!IsRelativeFolderPath(s.vendorName)) return false;
     if (p.hasProductFolder && !IsRelativeFolderPath(s.productName)) return false;
 
@@ -17,7 +18,5 @@ bool ComposeUninstallEntryPaths(const SetupState& s, UninstallEntryPaths& p) {
            ComposeInto(p.programFolder, "%s\\%s", s.programFilesDir, folderName) &&
            ComposeInto(p.copiedProgram, "%s\\%s", p.programFolder, "Setup.exe") &&
            ComposeInto(p.copiedConfiguration, "%s\\%s", p.programFolder, "Setup.ini") &&
-           ComposeInto(p.shortcut, "%s\\%s", p.menuFolder, "Uninstall.lnk") &&
-           ComposeInto(p.sourceProgram, "%s\\%s", s.sourceDir, "Setup.exe") &&
-           ComposeInto(p.sourceConfiguration, "%s\\%s", s.sourceDir, "Setup.ini");
+           ComposeInto(p.shortcut, "%s\\%s", p.menuFolder, "Uninstall.lnk");
 }

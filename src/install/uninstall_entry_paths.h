@@ -12,10 +12,9 @@ struct UninstallEntryPaths {
     char copiedProgram[TEXT_SIZE];
     char copiedConfiguration[TEXT_SIZE];
     char shortcut[TEXT_SIZE];
-    char sourceProgram[TEXT_SIZE];
-    char sourceConfiguration[TEXT_SIZE];
 };
 
-// False when a path does not fit, or when the vendor or product name would lead out
-// of the two folders (a drive, a rooted path, a "." or ".." part).
+// False when a path does not fit, when either base folder is unknown, or when the
+// vendor or product name would lead out of the two folders (a drive, a rooted path,
+// a "." or ".." part).
 bool ComposeUninstallEntryPaths(const SetupState& state, UninstallEntryPaths& paths);

@@ -12,16 +12,16 @@ const char ENUM_KEY[] = "System\\CurrentControlSet\\Enum";
 const char CLASS_KEY[] = "System\\CurrentControlSet\\Control\\Class\\";
 const char DRIVER_SERVICE[] = "ZELK";
 
-// A string value, always terminated; false when missing or not a string.
+// A string value, always terminated; false when missing, not a string or too long.
 bool ReadString(HKEY key, const char* name, char (&value)[TEXT_SIZE]) {
     DWORD type = 0;
-    DWORD size = sizeof value - 1;
+    DWORD size = sizeof value;
     if (RegQueryValueExA(key, name, nullptr, &type, reinterpret_cast<BYTE*>(value), &size) != ERROR_SUCCESS ||
-        (type != REG_SZ && type != REG_EXPAND_SZ)) {
+        (type != REG_SZ && type != REG_EXPAND_SZ) || (size == sizeof value && value[size - 1] != '\0')) {
         value[0] = '\0';
         return false;
     }
-    value[size] = '\0';
+    value[size < sizeof value ? size : sizeof value - 1] = '\0';
     return true;
 }
 
@@ -31,13 +31,6 @@ bool ReadStringOf(const char* keyPath, const char* name, char (&value)[TEXT_SIZE
     bool read = ReadString(key, name, value);
     RegCloseKey(key);
     return read;
-}
-
-bool KeyExists(HKEY parent, const char* name) {
-    HKEY key;
-    if (RegOpenKeyExA(parent, name, 0, KEY_READ, &key) != ERROR_SUCCESS) return false;
-    RegCloseKey(key);
-    return true;
 }
 
 bool DriveKeyIsOurs(HKEY driveIcons, const char* drive) {
@@ -57,8 +50,7 @@ bool DriveKeyIsOurs(HKEY driveIcons, const char* drive) {
 bool DeleteDriveKey(HKEY driveIcons, const char* drive) {
     char iconKey[TEXT_SIZE];
     if (ComposeInto(iconKey, "%s\\DefaultIcon", drive)) RegDeleteKeyA(driveIcons, iconKey);
-    RegDeleteKeyA(driveIcons, drive);
-    return !KeyExists(driveIcons, drive);
+    return RegDeleteKeyA(driveIcons, drive) == ERROR_SUCCESS;
 }
 
 // Each pass either removes a drive key or moves past it, so the walk always ends.

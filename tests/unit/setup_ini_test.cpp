@@ -227,6 +227,14 @@ TEST(SetupIni, DeviceSearchWalksTheVendorList) {
         EXPECT_TRUE(s.devicePresent);
         EXPECT_EQ(longest, s.vendorEntry);
         EXPECT_EQ("USB\\" + longest, s.hardwareId);
+
+        // A skipped entry is not tried: the last one tried keeps its hardware id.
+        FakeIni skippedLast{{"Vendors/Vendor0", "VID_AAAA"}, {"Vendors/Vendor1", tooLong.c_str()}};
+        Probe none;
+        s = Search(skippedLast, none);
+        EXPECT_EQ(std::vector<std::string>{"USB\\VID_AAAA"}, none.asked);
+        EXPECT_STREQ("USB\\VID_AAAA", s.hardwareId);
+        EXPECT_STREQ("", s.vendorEntry);
     }
 }
 

@@ -10,7 +10,6 @@ SetupState State(const char* vendor, const char* product) {
     SetupState s{};
     strcpy(s.programsDir, "C:\\Start Menu\\Programs");
     strcpy(s.programFilesDir, "C:\\Program Files");
-    strcpy(s.sourceDir, "D:\\Disc");
     strcpy(s.vendorName, vendor);
     strcpy(s.productName, product);
     return s;
@@ -29,8 +28,6 @@ TEST(UninstallEntryPaths, VendorAndProductFolders) {
     EXPECT_STREQ("C:\\Program Files\\Acme\\Reader\\Setup.exe", p.copiedProgram);
     EXPECT_STREQ("C:\\Program Files\\Acme\\Reader\\Setup.ini", p.copiedConfiguration);
     EXPECT_STREQ("C:\\Start Menu\\Programs\\Acme\\Reader\\Uninstall.lnk", p.shortcut);
-    EXPECT_STREQ("D:\\Disc\\Setup.exe", p.sourceProgram);
-    EXPECT_STREQ("D:\\Disc\\Setup.ini", p.sourceConfiguration);
 
     // Without a product name everything lives in the vendor folders.
     ASSERT_TRUE(ComposeUninstallEntryPaths(State("Acme", ""), p));
@@ -47,6 +44,13 @@ TEST(UninstallEntryPaths, RefusesNamesLeadingOutAndPathsThatDoNotFit) {
         EXPECT_FALSE(ComposeUninstallEntryPaths(State(bad, "Reader"), p)) << "vendor " << bad;
         if (*bad) EXPECT_FALSE(ComposeUninstallEntryPaths(State("Acme", bad), p)) << "product " << bad;
     }
+    // An unknown base folder would put the entry at the root of the current drive.
+    SetupState noMenu = State("Acme", "Reader");
+    noMenu.programsDir[0] = '\0';
+    EXPECT_FALSE(ComposeUninstallEntryPaths(noMenu, p));
+    SetupState noProgramFiles = State("Acme", "Reader");
+    noProgramFiles.programFilesDir[0] = '\0';
+    EXPECT_FALSE(ComposeUninstallEntryPaths(noProgramFiles, p));
 
     // The longest path that fits, and one character more.
     SetupState s = State("Acme", "Reader");
