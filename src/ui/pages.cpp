@@ -54,7 +54,7 @@ void PnpDiskPage::OnNext() {
 SetupCompletePage::SetupCompletePage() : Dialog(IDD_SETUP_COMPLETE) {}
 
 bool SetupCompletePage::DoDataExchange(bool saving) {
-    static const int texts[] = {IDC_RESTART_TEXT, IDC_REPLUG_TEXT, IDC_FINISH, IDC_RESTART_NOW, IDC_RESTART_LATER};
+    static const int texts[] = {IDC_REPLUG_TEXT, IDC_RESTART_TEXT, IDC_FINISH, IDC_RESTART_NOW, IDC_RESTART_LATER};
     LocalizePage(Handle(), IDD_SETUP_COMPLETE, texts, true);
     // Windows 98 and Me offer the restart; later systems ask for the device to be re-plugged.
     bool offersRestart = setupState.osKind <= OS_WINME;

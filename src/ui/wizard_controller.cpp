@@ -123,6 +123,9 @@ void CMainFrame::OnNotInstalled() {
 }
 
 void CMainFrame::OnConfirmExit(WPARAM returnTo) {
-    WizardStep next = AfterExitConfirmation(Confirmed<ExitSetupPage>(), returnTo);
+    ExitSetupPage page;
+    INT_PTR result = page.DoModal();
+    // A confirmation that cannot even be shown ends the wizard instead of circling back.
+    WizardStep next = result == -1 ? END_WIZARD : AfterExitConfirmation(result == IDOK, returnTo);
     Post(next.message, next.wParam);
 }
