@@ -15,9 +15,6 @@ using namespace support;
 
 namespace {
 
-const char PARAMETERS[] = "System\\CurrentControlSet\\Services\\ZELK\\Parameters\\";
-const char USB_ICON[] = "Software\\JOV Technologies\\USB Icon\\";
-const char RUN_KEY[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
 const char DRIVE_ICONS[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\DriveIcons";
 
 struct Family {
@@ -95,12 +92,8 @@ TEST(QuietFamily, InstallsThenRemoves) {
     auto runs = disc.HelperRuns();
     ASSERT_EQ(1u, runs.size());
     EXPECT_EQ(disc.Path(family.helper), runs[0].program);
-    const std::string inf = disc.Folder() + family.infPath;
     const std::string device = family.vendorEntryArgument ? "Vid_1234&Pid_ABCD" : "USB\\VID_1234&PID_ABCD";
-    const std::string commandLine =
-        family.windows98Path ? "\"" + disc.Path(family.helper) + "\" \"" + inf + "\" ENUM\\" + device
-                             : disc.Path(family.helper) + " \"" + inf + "\" " + device;
-    EXPECT_EQ(commandLine, runs[0].title);
+    EXPECT_EQ(disc.HelperCommandLine(family.helper, family.infPath, device, family.windows98Path), runs[0].title);
 
     // Registry: this family's values, with their types and bytes, and nothing of another.
     if (family.ntSwitches) {

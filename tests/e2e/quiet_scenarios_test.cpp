@@ -18,9 +18,6 @@ using namespace support;
 
 namespace {
 
-const char PARAMETERS[] = "System\\CurrentControlSet\\Services\\ZELK\\Parameters\\";
-const char USB_ICON[] = "Software\\JOV Technologies\\USB Icon\\";
-const char RUN_KEY[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
 
 const std::vector<std::string> BUILT_IN_NAMES = {"SD Drive", "MS Drive", "SM Drive", "CF Drive", "XD Drive"};
 
@@ -163,7 +160,7 @@ protected:
     }
 
     std::string XpHelperLine() const {
-        return disc.Path("Tarnel2k.exe") + " \"" + disc.Folder() + "\\Win2KXP\\ZELK6SK.inf\" VID_1234&PID_ABCD";
+        return disc.HelperCommandLine("Tarnel2k.exe", "\\Win2KXP\\ZELK6SK.inf", "VID_1234&PID_ABCD");
     }
 
     void ExpectUninstallEntry() const {
@@ -393,7 +390,7 @@ TEST_F(QuietScenario, Windows98WithoutReader) {
     EXPECT_QUIET_END(install, 0);
     auto runs = disc.HelperRuns();
     ASSERT_EQ(1u, runs.size());
-    EXPECT_EQ("\"" + disc.Path("Tarnel98.exe") + "\" \"" + disc.Folder() + "\\Win9xME\\ZELK6S.inf\" ENUM\\USB\\VID_1234&PID_ABCD",
+    EXPECT_EQ(disc.HelperCommandLine("Tarnel98.exe", "\\Win9xME\\ZELK6S.inf", "USB\\VID_1234&PID_ABCD", true),
               runs[0].title);
     EXPECT_REG_SZ(HKEY_LOCAL_MACHINE, USB_ICON, "Icon Name", "ZELKI_J.dll");
     EXPECT_REG_SZ(HKEY_LOCAL_MACHINE, RUN_KEY, "HidMonitor", win + "\\TRAYM.exe");

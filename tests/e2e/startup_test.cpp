@@ -15,7 +15,6 @@ using namespace support;
 
 namespace {
 
-const char PARAMETERS[] = "System\\CurrentControlSet\\Services\\ZELK\\Parameters\\";
 const char APP_ID[] = "{6A2C7D14-93E5-4B08-B1F6-2D47C9E05A83}";
 
 std::string SetupIni(const std::string& vendors) {
@@ -62,10 +61,6 @@ protected:
         EXPECT_EQ(program + "\\Setup.exe", ReadShortcut(menu + "\\Uninstall.lnk").target);
     }
 
-    std::string HelperLine(const std::string& helper, const std::string& inf, const std::string& device) const {
-        return disc.Path(helper) + " \"" + disc.Folder() + inf + "\" " + device;
-    }
-
     // With this [Vendors] list and `reader` plugged in, neither -q nor -q -u touches anything.
     void ExpectNoReaderFound(const std::string& vendors, const VirtualReader& reader) {
         disc.WriteSetupIni(SetupIni(vendors));
@@ -81,7 +76,7 @@ protected:
     void ExpectXpInstallationFor(const std::string& device, const std::string& iconValue) const {
         auto runs = disc.HelperRuns();
         ASSERT_EQ(1u, runs.size());
-        EXPECT_EQ(HelperLine("Tarnel2k.exe", "\\Win2KXP\\ZELK6SK.inf", device), runs[0].title);
+        EXPECT_EQ(disc.HelperCommandLine("Tarnel2k.exe", "\\Win2KXP\\ZELK6SK.inf", device), runs[0].title);
         ExpectInstalledFor(iconValue);
     }
 
@@ -139,8 +134,8 @@ TEST_F(Startup, VendorList) {
         Quiet("-q");
         auto runs = disc.HelperRuns();
         ASSERT_EQ(3u, runs.size());
-        EXPECT_EQ(HelperLine("Tarnel2k.exe", "\\Win2KXP\\ZELK6SK.inf", "vid_1234&pid_abcd"), runs[1].title);
-        EXPECT_EQ(HelperLine("Tarnel2k.exe", "\\VISTA\\ZELK6SK.inf", "USB\\VID_1234&PID_ABCD"), runs[2].title);
+        EXPECT_EQ(disc.HelperCommandLine("Tarnel2k.exe", "\\Win2KXP\\ZELK6SK.inf", "vid_1234&pid_abcd"), runs[1].title);
+        EXPECT_EQ(disc.HelperCommandLine("Tarnel2k.exe", "\\VISTA\\ZELK6SK.inf", "USB\\VID_1234&PID_ABCD"), runs[2].title);
         ExpectInstalledFor("IconName_ABCD1234");
     }
 }

@@ -17,9 +17,6 @@ using namespace support;
 
 namespace {
 
-const char PARAMETERS[] = "System\\CurrentControlSet\\Services\\ZELK\\Parameters\\";
-const char USB_ICON[] = "Software\\JOV Technologies\\USB Icon\\";
-const char RUN_KEY[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
 
 class WizardFlow : public ::testing::Test {
 protected:

@@ -54,6 +54,13 @@ void Disc::WriteSetupIni(const std::string& text) { WriteFileText(Path("setup.in
 
 void Disc::Remove(const std::string& relativePath) { RemoveFileForce(Path(relativePath)); }
 
+std::string Disc::HelperCommandLine(const std::string& helper, const std::string& infPath,
+                                    const std::string& device, bool windows98Form) const {
+    const std::string inf = "\"" + folder_ + infPath + "\"";
+    if (windows98Form) return "\"" + Path(helper) + "\" " + inf + " ENUM\\" + device;
+    return Path(helper) + " " + inf + " " + device;
+}
+
 RunResult Disc::RunSetup(const std::string& arguments, unsigned long timeoutMs) const {
     std::string commandLine = "\"" + Path("Setup.exe") + "\"";
     if (!arguments.empty()) commandLine += " " + arguments;

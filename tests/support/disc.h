@@ -33,9 +33,19 @@ public:
 
     std::vector<HelperRun> HelperRuns() const;
 
+    // The command line Setup.exe hands a helper on this disc: the Windows 98 form
+    // quotes the helper and puts "ENUM\" before the device, the other form does not.
+    std::string HelperCommandLine(const std::string& helper, const std::string& infPath, const std::string& device,
+                                  bool windows98Form = false) const;
+
 private:
     std::string folder_;
 };
+
+// Where an installation from the disc leaves its settings (under HKLM).
+inline constexpr char PARAMETERS[] = "System\\CurrentControlSet\\Services\\ZELK\\Parameters\\";
+inline constexpr char USB_ICON[] = "Software\\JOV Technologies\\USB Icon\\";
+inline constexpr char RUN_KEY[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
 
 // The Windows family that programs started from now on see: win98, winme, win2k,
 // winxp, winxp64, vista, win7 (Wine's HKCU\Software\Wine\Version).
