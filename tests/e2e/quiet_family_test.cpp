@@ -54,9 +54,15 @@ std::string FamilyName() {
     return name;
 }
 
-// The folder a 64-bit Windows keeps its own drivers in, as a 32-bit program names it.
+// The folder Windows keeps its own drivers in, as this process names it: a 32-bit
+// process on 64-bit Windows sees SysWOW64 as system32.
 std::string RealDriversFolder() {
-    return WindowsDir() + (Is64BitWindows() ? "\\Sysnative\\drivers" : "\\system32\\drivers");
+    return WindowsDir() + (RunsUnderWow64() ? "\\Sysnative\\drivers" : "\\system32\\drivers");
+}
+
+// Vista seen by a 64-bit process (the twin build) is Vista 64-bit.
+std::string FamilyAsSeen(const std::string& name) {
+    return name == "vista" && sizeof(void*) == 8 ? "win7" : name;
 }
 
 }  // namespace
@@ -64,7 +70,7 @@ std::string RealDriversFolder() {
 TEST(QuietFamily, InstallsThenRemoves) {
     const std::string name = FamilyName();
     ASSERT_TRUE(FAMILIES.count(name)) << "SETUP_FAMILY names no family: '" << name << "'";
-    const Family& family = FAMILIES.at(name);
+    const Family& family = FAMILIES.at(FamilyAsSeen(name));
     SetWindowsFamily(name);
     SetHelperBehaviour(0, 0);
 

@@ -135,7 +135,12 @@ TEST_F(Startup, VendorList) {
         auto runs = disc.HelperRuns();
         ASSERT_EQ(3u, runs.size());
         EXPECT_EQ(disc.HelperCommandLine("Tarnel2k.exe", "\\Win2KXP\\ZELK6SK.inf", "vid_1234&pid_abcd"), runs[1].title);
-        EXPECT_EQ(disc.HelperCommandLine("Tarnel2k.exe", "\\VISTA\\ZELK6SK.inf", "USB\\VID_1234&PID_ABCD"), runs[2].title);
+        // A 64-bit process (the twin build) sees Vista as Vista 64-bit.
+        const bool vista64 = Is64BitWindows();
+        EXPECT_EQ(disc.HelperCommandLine(vista64 ? "Tarnel64.exe" : "Tarnel2k.exe",
+                                         vista64 ? "\\VISTA64\\ZELK6SK.inf" : "\\VISTA\\ZELK6SK.inf",
+                                         "USB\\VID_1234&PID_ABCD"),
+                  runs[2].title);
         ExpectInstalledFor("IconName_ABCD1234");
     }
 }

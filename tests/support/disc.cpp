@@ -102,7 +102,9 @@ std::string WindowsFamily() {
     return std::string(reinterpret_cast<const char*>(value.data.data()));
 }
 
-bool Is64BitWindows() {
+bool Is64BitWindows() { return sizeof(void*) == 8 || RunsUnderWow64(); }
+
+bool RunsUnderWow64() {
     BOOL wow64 = FALSE;
     IsWow64Process(GetCurrentProcess(), &wow64);
     return wow64 != FALSE;

@@ -51,7 +51,10 @@ inline constexpr char RUN_KEY[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\
 // winxp, winxp64, vista, win7 (Wine's HKCU\Software\Wine\Version).
 void SetWindowsFamily(const std::string& family);
 std::string WindowsFamily();
+// A 64-bit Windows: this process is 64-bit (the twin build), or a 32-bit one under WOW64.
 bool Is64BitWindows();
+// A 32-bit process on 64-bit Windows: its system32 is SysWOW64, its Program Files "(x86)".
+bool RunsUnderWow64();
 
 // What the stub helper installers do when started: sleep, then exit with a code.
 void SetHelperBehaviour(unsigned sleepMs, unsigned exitCode);

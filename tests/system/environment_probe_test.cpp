@@ -36,7 +36,7 @@ TEST(EnvironmentProbe, ClassifiesTheRunningWindowsAndFindsItsFolders) {
         EXPECT_STREQ("C:\\Progra~1", setupState.programFilesDir);
     } else {
         EXPECT_EQ(ProgramFilesDir(), setupState.programFilesDir);
-        EXPECT_EQ(Is64BitWindows() ? "C:\\Program Files (x86)" : "C:\\Program Files",
+        EXPECT_EQ(RunsUnderWow64() ? "C:\\Program Files (x86)" : "C:\\Program Files",
                   std::string(setupState.programFilesDir));
     }
 }
