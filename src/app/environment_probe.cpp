@@ -2,7 +2,7 @@
 #include <shlobj.h>
 
 #include "environment_probe.h"
-#include "compose.h"
+#include "../text/bounded_text.h"
 #include "os_kind.h"
 #include "../framework/late_bound.h"
 

@@ -1,5 +1,5 @@
 #include "file_names.h"
-#include "compose.h"
+#include "../text/bounded_text.h"
 
 namespace {
 

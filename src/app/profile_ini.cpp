@@ -1,7 +1,7 @@
 #include <windows.h>
 
 #include "profile_ini.h"
-#include "compose.h"
+#include "../text/bounded_text.h"
 
 ProfileIni::ProfileIni(const char* sourceDir) {
     ComposeInto(path_, "%s\\setup.ini", sourceDir);

@@ -11,13 +11,18 @@
 #include "../device/device_list.h"
 #include "../framework/command_line.h"
 #include "../install/install_driver.h"
+#include "../install/uninstall_entry.h"
 #include "../remove/remove_installation.h"
 #include "../res/resource_ids.h"
 #include "../ui/main_frame.h"
 
 namespace {
 
-bool IsPresent(const char* hardwareId, void*) { return FindPresentDevice(hardwareId); }
+// The device search's probe: records the matched instance id for the removal.
+bool IsPresent(const char* hardwareId, void* state) {
+    char* matched = static_cast<SetupState*>(state)->matchedInstanceId;
+    return FindPresentDevice(hardwareId, matched, sizeof static_cast<SetupState*>(state)->matchedInstanceId);
+}
 
 // A GUI program has no console: the line reaches a caller that redirected our output.
 void WriteToStandardOutput(const char* text) {
@@ -37,7 +42,7 @@ bool CSetupApp::InitInstance() {
 
     ProfileIni ini(setupState.sourceDir);
     ReadSetupIni(ini, setupState);
-    SearchConfiguredDevice(ini, IsPresent, nullptr, setupState);
+    SearchConfiguredDevice(ini, IsPresent, &setupState, setupState);
     setupState.driverInstalled = true;
 
     if (!InitComModule(Instance(), comModuleStarted_)) return false;
@@ -53,7 +58,8 @@ void CSetupApp::RunQuietly() {
     if (setupState.uninstallMode) {
         if (setupState.devicePresent && setupState.driverInstalled) RemoveInstallation();
     } else if (setupState.devicePresent || setupState.osKind == OS_WIN98) {
-        quietInstallFailed_ = !InstallDriver(InstallEnding::CreateUninstallEntry);
+        quietInstallFailed_ = !InstallDriver();
+        CreateUninstallEntry();
     }
     WriteToStandardOutput("test ...\n");
 }

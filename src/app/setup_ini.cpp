@@ -1,5 +1,5 @@
 #include "setup_ini.h"
-#include "compose.h"
+#include "../text/bounded_text.h"
 
 namespace {
 

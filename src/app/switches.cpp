@@ -1,5 +1,5 @@
 #include "switches.h"
-#include "compose.h"
+#include "../text/bounded_text.h"
 
 void ParseSwitches(int argc, char** argv, SetupState& state) {
     state.restartNow = false;

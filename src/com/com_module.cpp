@@ -3,7 +3,7 @@
 
 #include "com_module.h"
 #include "registration_request.h"
-#include "../app/compose.h"
+#include "../text/bounded_text.h"
 #include "../framework/late_bound.h"
 #include "../res/resource_ids.h"
 

@@ -1,5 +1,5 @@
 #include "registration_request.h"
-#include "../app/compose.h"
+#include "../text/bounded_text.h"
 
 ComRequest FindComRequest(const char* commandLine) {
     if (!commandLine) return ComRequest::None;

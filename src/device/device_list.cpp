@@ -3,23 +3,23 @@
 
 #include "device_list.h"
 #include "instance_match.h"
-#include "../app/compose.h"
-#include "../app/setup_state.h"
+#include "../text/bounded_text.h"
 
 namespace {
 
-enum class OnMatch { Record, Remove };
+// Room for the longest instance id the system makes (200 characters), and more.
+const size_t INSTANCE_ID_SIZE = 260;
 
-// Walks the present devices of every class; acts on the first one whose instance id
-// matches the pattern.
-bool WalkPresentDevices(const char* pattern, OnMatch action) {
+// Walks the present devices of every class; on the first one whose instance id matches
+// the pattern, copies that id into record when there is one, else removes the device.
+bool WalkPresentDevices(const char* pattern, char* record, size_t recordSize) {
     HDEVINFO devices = SetupDiGetClassDevsA(nullptr, nullptr, nullptr, DIGCF_PRESENT | DIGCF_ALLCLASSES);
     if (devices == INVALID_HANDLE_VALUE) return false;
 
     bool matched = false;
     SP_DEVINFO_DATA element = {};
     element.cbSize = sizeof element;
-    char instanceId[TEXT_SIZE] = {};
+    char instanceId[INSTANCE_ID_SIZE] = {};
     for (DWORD index = 0; SetupDiEnumDeviceInfo(devices, index, &element); ++index) {
         DWORD requiredSize = 0;
         if (!SetupDiGetDeviceInstanceIdA(devices, &element, instanceId, sizeof instanceId, &requiredSize)) {
@@ -27,8 +27,8 @@ bool WalkPresentDevices(const char* pattern, OnMatch action) {
         }
         const char* found = FindMatchingInstanceId(instanceId, sizeof instanceId, requiredSize, pattern);
         if (!found) continue;
-        if (action == OnMatch::Record) {
-            CopyText(setupState.matchedInstanceId, found);
+        if (record) {
+            CopyText(record, recordSize, found);
         } else {
             SetupDiRemoveDevice(devices, &element);
         }
@@ -41,6 +41,9 @@ bool WalkPresentDevices(const char* pattern, OnMatch action) {
 
 }  // namespace
 
-bool FindPresentDevice(const char* pattern) { return WalkPresentDevices(pattern, OnMatch::Record); }
+bool FindPresentDevice(const char* pattern, char* instanceId, size_t size) {
+    if (!instanceId || size == 0) return false;
+    return WalkPresentDevices(pattern, instanceId, size);
+}
 
-bool RemovePresentDevice(const char* pattern) { return WalkPresentDevices(pattern, OnMatch::Remove); }
+bool RemovePresentDevice(const char* pattern) { return WalkPresentDevices(pattern, nullptr, 0); }

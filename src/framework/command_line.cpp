@@ -1,5 +1,5 @@
 // Pure: no windows.h, so that it also builds natively for the unit tests.
-#include "../app/compose.h"
+#include "../text/bounded_text.h"
 
 namespace framework {
 

@@ -1,5 +1,5 @@
 #include "window.h"
-#include "../app/compose.h"
+#include "../text/bounded_text.h"
 
 namespace framework {
 

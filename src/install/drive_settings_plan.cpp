@@ -1,5 +1,5 @@
 #include "drive_settings_plan.h"
-#include "../app/compose.h"
+#include "../text/bounded_text.h"
 
 const char DRIVER_PARAMETERS_KEY[] = "System\\CurrentControlSet\\Services\\ZELK\\Parameters\\";
 const char USB_ICON_KEY[] = "Software\\JOV Technologies\\USB Icon\\";

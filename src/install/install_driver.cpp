@@ -4,10 +4,7 @@
 #include "drive_settings.h"
 #include "install_plan.h"
 #include "tray_monitor.h"
-#include "uninstall_entry.h"
 #include "../device/process_runner.h"
-#include "../framework/application.h"
-#include "../ui/wizard_messages.h"
 
 namespace {
 
@@ -18,7 +15,7 @@ void CopyOver(const FileCopy& copy) {
 
 }  // namespace
 
-bool InstallDriver(InstallEnding ending) {
+bool InstallDriver() {
     InstallPlan plan;
     PlanInstallation(setupState, plan);
 
@@ -30,12 +27,6 @@ bool InstallDriver(InstallEnding ending) {
                      RunAndWait(plan.helperPath, plan.commandLine, HELPER_TIME_LIMIT_SECONDS) == RUN_COMPLETED;
     if (helperRan) {
         for (int i = 0; i < plan.copyCount; ++i) CopyOver(plan.copies[i]);
-    }
-
-    if (ending == InstallEnding::CreateUninstallEntry) {
-        CreateUninstallEntry();
-    } else {
-        PostMessageA(framework::Application::Current()->MainWindow(), WM_WIZ_INSTALL_FINISHED, 0, 0);
     }
     return helperRan;
 }

@@ -1,11 +1,8 @@
 // The installation procedure.
 #pragma once
 
-enum class InstallEnding {
-    CreateUninstallEntry,   // quiet mode, on the main thread
-    PostCompletion,         // the wizard's worker thread: tell the main frame
-};
-
-// Installs the driver for the running Windows family. True when the helper
-// installer ran to its end within its limit.
-bool InstallDriver(InstallEnding ending);
+// Installs the driver for the running Windows family: the drive settings, the tray
+// monitor, the helper installer and, once it has run, the driver files. The caller
+// then makes the uninstall entry or tells the wizard. True when the helper installer
+// ran to its end within its limit.
+bool InstallDriver();

@@ -1,5 +1,5 @@
 #include "install_plan.h"
-#include "../app/compose.h"
+#include "../text/bounded_text.h"
 #include "../app/file_names.h"
 
 namespace {

@@ -1,7 +1,7 @@
 #include <windows.h>
 
 #include "tray_monitor.h"
-#include "../app/compose.h"
+#include "../text/bounded_text.h"
 #include "../app/setup_state.h"
 
 namespace {

@@ -4,7 +4,7 @@
 
 #include "uninstall_entry.h"
 #include "uninstall_entry_paths.h"
-#include "../app/compose.h"
+#include "../text/bounded_text.h"
 
 namespace {
 const int UNINSTALL_ICON_INDEX = 4;   // the fifth icon group of Setup.exe

@@ -1,5 +1,5 @@
 #include "uninstall_entry_paths.h"
-#include "../app/compose.h"
+#include "../text/bounded_text.h"
 #include "../app/file_names.h"
 
 bool ComposeUninstallEntryPaths(const SetupState& s, UninstallEntryPaths& p) {

@@ -2,7 +2,7 @@
 
 #include "registry_cleanup.h"
 #include "removal_plan.h"
-#include "../app/compose.h"
+#include "../text/bounded_text.h"
 #include "../install/drive_settings_plan.h"
 
 namespace {

@@ -5,11 +5,20 @@
 
 class CInstallThread : public framework::Thread {
 public:
+    explicit CInstallThread(HWND frame) : frame_(frame) {}
+
     // True once the frame has handled the completion message; main thread only.
     BOOL installDone = FALSE;
+
+    // The installation, then WM_WIZ_INSTALL_FINISHED to the frame: the worker's job,
+    // also done on the main thread when no worker can be made.
+    static void InstallAndReport(HWND frame);
 
 protected:
     bool InitInstance() override;
     int Run() override;
     int ExitInstance() override;
+
+private:
+    HWND frame_;
 };

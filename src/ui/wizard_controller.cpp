@@ -4,7 +4,6 @@
 #include "pages.h"
 #include "wizard_flow.h"
 #include "../device/restart.h"
-#include "../install/install_driver.h"
 #include "../install/uninstall_entry.h"
 #include "../remove/remove_installation.h"
 
@@ -80,7 +79,7 @@ void CMainFrame::OnInstall() {
 }
 
 void CMainFrame::StartInstallThread() {
-    installThread = new CInstallThread;
+    installThread = new CInstallThread(Handle());
     if (installThread && installThread->CreateSuspended(THREAD_PRIORITY_NORMAL)) {
         installThread->installDone = FALSE;
         installThread->Resume();
@@ -89,7 +88,7 @@ void CMainFrame::StartInstallThread() {
     // No worker: install on this thread. Its completion message then waits in the
     // queue for the next poll, as a worker's would.
     if (installThread) installThread->installDone = FALSE;
-    InstallDriver(InstallEnding::PostCompletion);
+    CInstallThread::InstallAndReport(Handle());
 }
 
 void CMainFrame::OnSetupDone() {

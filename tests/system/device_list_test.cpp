@@ -1,7 +1,6 @@
 // Finding and removing device nodes in Wine's real device list.
 #include <gtest/gtest.h>
 
-#include "app/setup_state.h"
 #include "device/device_list.h"
 #include "virtual_reader.h"
 
@@ -11,22 +10,23 @@ TEST(DeviceList, FindsAndRemovesExactlyTheMatchedNode) {
     VirtualReader reader;                                    // USB\VID_1234&PID_ABCD\6&2A3B4C5D&0&1
     VirtualReader longer{"USB\\VID_1234&PID_ABCDE", "5&11&0&2"};
     VirtualReader second{"USB\\VID_1234&PID_ABCD", "6&99&0&2"};
-    setupState = SetupState();
+    char matchedInstanceId[260] = "";
+    auto find = [&](const char* pattern) { return FindPresentDevice(pattern, matchedInstanceId, sizeof matchedInstanceId); };
 
     PlugIn(longer);
-    EXPECT_FALSE(FindPresentDevice("USB\\VID_1234&PID_ABCD")) << "a longer product id is another model";
-    EXPECT_STREQ("", setupState.matchedInstanceId);
+    EXPECT_FALSE(find("USB\\VID_1234&PID_ABCD")) << "a longer product id is another model";
+    EXPECT_STREQ("", matchedInstanceId);
     EXPECT_FALSE(RemovePresentDevice("USB\\VID_1234&PID_ABCD"));
     EXPECT_TRUE(IsPluggedIn(longer));
-    EXPECT_FALSE(FindPresentDevice("")) << "an empty pattern matches nothing";
+    EXPECT_FALSE(find("")) << "an empty pattern matches nothing";
 
     PlugIn(reader);
     PlugIn(second);
-    ASSERT_TRUE(FindPresentDevice("USB\\VID_1234&PID_ABCD"));
-    std::string matched = setupState.matchedInstanceId;
+    ASSERT_TRUE(find("USB\\VID_1234&PID_ABCD"));
+    std::string matched = matchedInstanceId;
     EXPECT_TRUE(matched == reader.InstanceId() || matched == second.InstanceId()) << matched;
-    EXPECT_FALSE(FindPresentDevice("USB\\VID_9999&PID_0000"));
-    EXPECT_EQ(matched, setupState.matchedInstanceId) << "a search that finds nothing keeps the match";
+    EXPECT_FALSE(find("USB\\VID_9999&PID_0000"));
+    EXPECT_EQ(matched, matchedInstanceId) << "a search that finds nothing keeps the match";
 
     EXPECT_TRUE(RemovePresentDevice(matched.c_str()));
     const VirtualReader& removed = matched == reader.InstanceId() ? reader : second;

@@ -1,4 +1,4 @@
-#include "compose.h"
+#include "bounded_text.h"
 
 namespace {
 

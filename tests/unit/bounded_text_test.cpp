@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 #include <cstring>
 
-#include "app/compose.h"
+#include "text/bounded_text.h"
 
 TEST(Compose, FillsFormatsWithinTheBuffer) {
     char out[32];
