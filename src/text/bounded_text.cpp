@@ -19,8 +19,9 @@ struct Writer {
         if (!text) text = "";
         while (*text && fits) Put(*text++);
     }
-    void PutUnsigned(unsigned long long value) {
-        char digits[24];
+    // 32-bit arithmetic only: 64-bit division would pull a runtime helper into the image.
+    void PutUnsigned(unsigned value) {
+        char digits[12];
         int count = 0;
         do {
             digits[count++] = static_cast<char>('0' + value % 10);
@@ -47,12 +48,13 @@ bool ComposeV(char* dst, size_t size, const char* format, va_list args) {
         case 'c': out.Put(static_cast<char>(va_arg(args, int))); break;
         case 'u': out.PutUnsigned(va_arg(args, unsigned int)); break;
         case 'd': {
-            long long value = va_arg(args, int);
+            int value = va_arg(args, int);
+            unsigned magnitude = static_cast<unsigned>(value);
             if (value < 0) {
                 out.Put('-');
-                value = -value;
+                magnitude = 0u - magnitude;
             }
-            out.PutUnsigned(static_cast<unsigned long long>(value));
+            out.PutUnsigned(magnitude);
             break;
         }
         case '%': out.Put('%'); break;

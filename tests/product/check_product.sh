@@ -24,6 +24,10 @@ while read -r dll function; do
   grep -qxF "$dll $function" "$allowed" || fail "imports $dll $function, not on the Windows 98 list"
 done <<<"$imports"
 
+# Every language and all the artwork fit in a lean image; sizes are deterministic.
+size=$(stat -c %s "$exe")
+[ "$size" -le 160000 ] || fail "the image is $size bytes, over its ceiling of 160000"
+
 # The manifest as built into the program.
 built=$(strings -a "$exe")
 grep -q 'level="requireAdministrator"' <<<"$built" || fail "manifest does not ask for requireAdministrator"
@@ -32,5 +36,5 @@ grep -q 'Microsoft.Windows.Common-Controls' <<<"$built" && fail "manifest depend
 [ "$(grep -o 'urn:schemas-microsoft-com:asm.v3' "$manifest" | wc -l)" = 1 ] || fail "trustInfo namespace not declared exactly once"
 python3 -c 'import sys, xml.dom.minidom; xml.dom.minidom.parse(sys.argv[1])' "$manifest" || fail "manifest is not well-formed XML"
 
-[ $failures = 0 ] && echo "Setup.exe: PE32 GUI, subsystem 4.0, $(wc -l <<<"$imports") imports all on the Windows 98 list, manifest sound"
+[ $failures = 0 ] && echo "Setup.exe: PE32 GUI, subsystem 4.0, $size bytes, $(wc -l <<<"$imports") imports all on the Windows 98 list, manifest sound"
 exit $((failures > 0))
