@@ -78,57 +78,85 @@ void RunRegistrationScript(HINSTANCE instance, bool reg) {
 
 bool IsLeadByte(unsigned char byte) { return IsDBCSLeadByte(byte) != FALSE; }
 
+// The automation library serves the registration requests only, so it is loaded for
+// them rather than at every start. UnRegisterTypeLib is missing from its early builds.
+class AutomationLibrary {
+public:
+    typedef HRESULT(WINAPI* LoadTypeLibProc)(LPCOLESTR, ITypeLib**);
+    typedef HRESULT(WINAPI* RegisterTypeLibProc)(ITypeLib*, LPCOLESTR, LPCOLESTR);
+    typedef HRESULT(WINAPI* UnRegisterTypeLibProc)(REFGUID, WORD, WORD, LCID, SYSKIND);
+    typedef BSTR(WINAPI* SysAllocStringProc)(const OLECHAR*);
+    typedef void(WINAPI* SysFreeStringProc)(BSTR);
+
+    AutomationLibrary() : module_(LoadLibraryA("oleaut32.dll")) {
+        loadTypeLib = LateBound<LoadTypeLibProc>(module_, "LoadTypeLib");
+        registerTypeLib = LateBound<RegisterTypeLibProc>(module_, "RegisterTypeLib");
+        unRegisterTypeLib = LateBound<UnRegisterTypeLibProc>(module_, "UnRegisterTypeLib");
+        sysAllocString = LateBound<SysAllocStringProc>(module_, "SysAllocString");
+        sysFreeString = LateBound<SysFreeStringProc>(module_, "SysFreeString");
+    }
+    ~AutomationLibrary() {
+        if (module_) FreeLibrary(module_);
+    }
+    AutomationLibrary(const AutomationLibrary&) = delete;
+    AutomationLibrary& operator=(const AutomationLibrary&) = delete;
+
+    LoadTypeLibProc loadTypeLib;
+    RegisterTypeLibProc registerTypeLib;
+    UnRegisterTypeLibProc unRegisterTypeLib;
+    SysAllocStringProc sysAllocString;
+    SysFreeStringProc sysFreeString;
+
+private:
+    HMODULE module_;
+};
+
 // The program carries no type library; one named like it with ".tlb" beside it is used.
-ITypeLib* LoadOwnTypeLibrary(HINSTANCE instance, WCHAR* loadedFrom, int size) {
+ITypeLib* LoadOwnTypeLibrary(const AutomationLibrary& automation, HINSTANCE instance, WCHAR* loadedFrom, int size) {
+    if (!automation.loadTypeLib) return nullptr;
     char path[MAX_PATH];
     DWORD length = GetModuleFileNameA(instance, path, sizeof path);
     if (length == 0 || length >= sizeof path) return nullptr;
     ITypeLib* library = nullptr;
-    if (ToWide(path, loadedFrom, size) && SUCCEEDED(LoadTypeLib(loadedFrom, &library))) return library;
+    if (ToWide(path, loadedFrom, size) && SUCCEEDED(automation.loadTypeLib(loadedFrom, &library))) return library;
     char besides[MAX_PATH];
     if (!TypeLibraryPathBeside(path, IsLeadByte, besides, sizeof besides)) return nullptr;
-    if (ToWide(besides, loadedFrom, size) && SUCCEEDED(LoadTypeLib(loadedFrom, &library))) return library;
+    if (ToWide(besides, loadedFrom, size) && SUCCEEDED(automation.loadTypeLib(loadedFrom, &library))) return library;
     return nullptr;
 }
 
 void RegisterTypeLibrary(HINSTANCE instance) {
+    AutomationLibrary automation;
     WCHAR path[MAX_PATH];
-    ITypeLib* library = LoadOwnTypeLibrary(instance, path, MAX_PATH);
+    ITypeLib* library = LoadOwnTypeLibrary(automation, instance, path, MAX_PATH);
     if (!library) return;
-    // The help folder: the path up to and including its last separator.
-    WCHAR folder[MAX_PATH];
-    int cut = 0;
-    for (int i = 0; path[i]; ++i) {
-        if (path[i] == L'\\' || path[i] == L'/' || path[i] == L':') cut = i + 1;
+    if (automation.registerTypeLib && automation.sysAllocString && automation.sysFreeString) {
+        // The help folder: the path up to and including its last separator.
+        WCHAR folder[MAX_PATH];
+        int cut = 0;
+        for (int i = 0; path[i]; ++i) {
+            if (path[i] == L'\\' || path[i] == L'/' || path[i] == L':') cut = i + 1;
+        }
+        for (int i = 0; i < cut; ++i) folder[i] = path[i];
+        folder[cut] = L'\0';
+        BSTR pathString = automation.sysAllocString(path);
+        BSTR folderString = automation.sysAllocString(folder);
+        if (pathString && folderString) automation.registerTypeLib(library, pathString, folderString);
+        automation.sysFreeString(pathString);
+        automation.sysFreeString(folderString);
     }
-    for (int i = 0; i < cut; ++i) folder[i] = path[i];
-    folder[cut] = L'\0';
-    BSTR pathString = SysAllocString(path);
-    BSTR folderString = SysAllocString(folder);
-    if (pathString && folderString) RegisterTypeLib(library, pathString, folderString);
-    SysFreeString(pathString);
-    SysFreeString(folderString);
     library->Release();
 }
 
-// UnRegisterTypeLib is missing from early oleaut32 builds: looked up at run time.
-typedef HRESULT(WINAPI* UnRegisterTypeLibProc)(REFGUID, WORD, WORD, LCID, SYSKIND);
-
 void UnregisterTypeLibrary(HINSTANCE instance) {
+    AutomationLibrary automation;
     WCHAR path[MAX_PATH];
-    ITypeLib* library = LoadOwnTypeLibrary(instance, path, MAX_PATH);
+    ITypeLib* library = LoadOwnTypeLibrary(automation, instance, path, MAX_PATH);
     if (!library) return;
     TLIBATTR* attributes = nullptr;
-    if (SUCCEEDED(library->GetLibAttr(&attributes))) {
-        HMODULE oleaut = LoadLibraryA("oleaut32.dll");
-        if (oleaut) {
-            UnRegisterTypeLibProc unregister = LateBound<UnRegisterTypeLibProc>(oleaut, "UnRegisterTypeLib");
-            if (unregister) {
-                unregister(attributes->guid, attributes->wMajorVerNum, attributes->wMinorVerNum,
-                           attributes->lcid, attributes->syskind);
-            }
-            FreeLibrary(oleaut);
-        }
+    if (automation.unRegisterTypeLib && SUCCEEDED(library->GetLibAttr(&attributes))) {
+        automation.unRegisterTypeLib(attributes->guid, attributes->wMajorVerNum, attributes->wMinorVerNum,
+                                     attributes->lcid, attributes->syskind);
         library->ReleaseTLibAttr(attributes);
     }
     library->Release();
