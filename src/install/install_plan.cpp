@@ -61,15 +61,14 @@ void PlanInstallation(const SetupState& s, InstallPlan& plan) {
     plan.helperName = HelperName(s.osKind);
     bool pathFits = ComposeInto(plan.helperPath, "%s\\%s", s.sourceDir, plan.helperName);
 
-    char infSource[TEXT_SIZE];
-    bool infFits = ComposeInto(infSource, "%s%s", s.sourceDir, s.infPath);
+    bool infFits = ComposeInto(plan.infSource, "%s%s", s.sourceDir, s.infPath);
 
     if (s.osKind < OS_WINME) {
         if (IsBareFileName(s.fileNameSys)) {
             ComposeInto(plan.driverToUnlock, "%s\\system32\\drivers\\%s", s.windowsDir, s.fileNameSys);
         }
         bool lineFits = ComposeInto(plan.commandLine, "\"%s\\%s\" \"%s\" ENUM\\%s", s.sourceDir, plan.helperName,
-                                    infSource, s.hardwareId);
+                                    plan.infSource, s.hardwareId);
         plan.helperRunnable = pathFits && infFits && lineFits;
         plan.registerTrayMonitor = true;
         AddCopyFromDisc(plan, s, s.drvPathSys, s.fileNameSys, "%s\\system32\\drivers\\%s", s.windowsDir);
@@ -77,7 +76,7 @@ void PlanInstallation(const SetupState& s, InstallPlan& plan) {
         AddCopyFromDisc(plan, s, s.infPathDisk, s.fileNameInfDisk, "%s\\inf\\%s", s.windowsDir);
         AddIconLibraryCopy(plan, s);
     } else {
-        bool lineFits = ComposeInto(plan.commandLine, "%s\\%s \"%s\" %s", s.sourceDir, plan.helperName, infSource,
+        bool lineFits = ComposeInto(plan.commandLine, "%s\\%s \"%s\" %s", s.sourceDir, plan.helperName, plan.infSource,
                                     DeviceArgument(s));
         plan.helperRunnable = pathFits && infFits && lineFits;
         plan.registerTrayMonitor = s.osKind == OS_WINME;

@@ -11,6 +11,7 @@ struct FileCopy {
 struct InstallPlan {
     const char* helperName;
     char helperPath[TEXT_SIZE];
+    char infSource[TEXT_SIZE];        // the setup information file the helper is handed
     char commandLine[TEXT_SIZE];
     bool helperRunnable;              // path and command line fit their buffers
     char driverToUnlock[TEXT_SIZE];   // Windows 98 path: the driver's attributes, before all else; may be empty

@@ -26,6 +26,7 @@ MAY_INCLUDE = {
     "ui": {"ui", "app", "com", "device", "install", "remove", "framework", "text", "res"},
     "app": {"app", "com", "device", "install", "remove", "ui", "framework", "text", "res"},
     "res": {"res"},
+    "disccheck": {"disccheck", "app", "install", "remove", "ui", "text"},
 }
 
 INCLUDE = re.compile(r'^\s*#\s*include\s+"([^"]+)"')

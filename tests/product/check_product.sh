@@ -1,16 +1,22 @@
 #!/usr/bin/env bash
-# Checks the built Setup.exe as Windows will load it: a 32-bit GUI program that
-# Windows 98 accepts, importing only functions every supported Windows has, with a
-# manifest that asks for administrator rights and nothing XP would choke on.
-#   check_product.sh Setup.exe objdump allow-list manifest
+# Checks a built program of ours as Windows will load it: a 32-bit GUI or console
+# program that Windows 98 accepts, importing only functions every supported Windows
+# has; given a manifest, one that asks for administrator rights and nothing XP would
+# choke on.
+#   check_product.sh program.exe objdump allow-list gui|console [manifest]
 set -u
-exe=$1 objdump=$2 allowed=$3 manifest=$4
+exe=$1 objdump=$2 allowed=$3 kind=$4 manifest=${5:-}
+name=$(basename "$exe")
 failures=0
-fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+fail() { echo "FAIL: $name: $*"; failures=$((failures + 1)); }
 
 headers=$("$objdump" -p "$exe")
 grep -q 'file format pei-i386' <<<"$headers" || fail "not a 32-bit PE image"
-grep -qE '^Subsystem[[:space:]]+00000002' <<<"$headers" || fail "not a Windows GUI program"
+case $kind in
+  gui) grep -qE '^Subsystem[[:space:]]+00000002' <<<"$headers" || fail "not a Windows GUI program" ;;
+  console) grep -qE '^Subsystem[[:space:]]+00000003' <<<"$headers" || fail "not a console program" ;;
+  *) fail "kind is gui or console, not '$kind'" ;;
+esac
 grep -qE '^MajorSubsystemVersion[[:space:]]+4$' <<<"$headers" || fail "subsystem version is not 4.x (Windows 98 refuses it)"
 grep -qE '^MajorOSystemVersion[[:space:]]+4$' <<<"$headers" || fail "OS version is not 4.x"
 
@@ -24,17 +30,20 @@ while read -r dll function; do
   grep -qxF "$dll $function" "$allowed" || fail "imports $dll $function, not on the Windows 98 list"
 done <<<"$imports"
 
-# Every language and all the artwork fit in a lean image; sizes are deterministic.
+# The image stays lean (Setup.exe with every language and all the artwork); sizes are
+# deterministic.
 size=$(stat -c %s "$exe")
 [ "$size" -le 160000 ] || fail "the image is $size bytes, over its ceiling of 160000"
 
 # The manifest as built into the program.
-built=$(strings -a "$exe")
-grep -q 'level="requireAdministrator"' <<<"$built" || fail "manifest does not ask for requireAdministrator"
-grep -q 'Microsoft.Windows.Common-Controls' <<<"$built" && fail "manifest depends on common controls 6"
-# XP stops a program whose manifest declares the trustInfo namespace twice.
-[ "$(grep -o 'urn:schemas-microsoft-com:asm.v3' "$manifest" | wc -l)" = 1 ] || fail "trustInfo namespace not declared exactly once"
-python3 -c 'import sys, xml.dom.minidom; xml.dom.minidom.parse(sys.argv[1])' "$manifest" || fail "manifest is not well-formed XML"
+if [ -n "$manifest" ]; then
+  built=$(strings -a "$exe")
+  grep -q 'level="requireAdministrator"' <<<"$built" || fail "manifest does not ask for requireAdministrator"
+  grep -q 'Microsoft.Windows.Common-Controls' <<<"$built" && fail "manifest depends on common controls 6"
+  # XP stops a program whose manifest declares the trustInfo namespace twice.
+  [ "$(grep -o 'urn:schemas-microsoft-com:asm.v3' "$manifest" | wc -l)" = 1 ] || fail "trustInfo namespace not declared exactly once"
+  python3 -c 'import sys, xml.dom.minidom; xml.dom.minidom.parse(sys.argv[1])' "$manifest" || fail "manifest is not well-formed XML"
+fi
 
-[ $failures = 0 ] && echo "Setup.exe: PE32 GUI, subsystem 4.0, $size bytes, $(wc -l <<<"$imports") imports all on the Windows 98 list, manifest sound"
+[ $failures = 0 ] && echo "$name: PE32 $kind, subsystem 4.0, $size bytes, $(wc -l <<<"$imports") imports all on the Windows 98 list${manifest:+, manifest sound}"
 exit $((failures > 0))

@@ -1,0 +1,50 @@
+#include "check_arguments.h"
+#include "families.h"
+#include "../text/bounded_text.h"
+
+const char CHECK_USAGE[] =
+    "Usage: DiscCheck [DISC_FOLDER] [/family:NAME] [/quiet]\r\n"
+    "Shows what Setup.exe would do with the driver disc in DISC_FOLDER (default: the folder\r\n"
+    "DiscCheck is in) on each Windows family, then what its author should know.\r\n"
+    "  /family:NAME  one family: win98, winme, win2000, winxp, winxp64, vista or vista64\r\n"
+    "  /quiet        the findings only\r\n"
+    "Exit code: 0 no errors and no warnings, 1 warnings only, 2 errors, 3 not checked.\r\n";
+
+namespace {
+
+// The text after the switch's name, when `argument` is that switch; null otherwise.
+const char* SwitchValue(const char* argument, const char* name) {
+    if (argument[0] != '/' && argument[0] != '-') return nullptr;
+    const char* p = argument + 1;
+    for (const char* n = name; *n; ++n, ++p) {
+        char c = (*p >= 'A' && *p <= 'Z') ? static_cast<char>(*p - 'A' + 'a') : *p;
+        if (c != *n) return nullptr;
+    }
+    return p;
+}
+
+}  // namespace
+
+CheckArguments ParseCheckArguments(int argc, const char* const* argv) {
+    CheckArguments args = {nullptr, -1, false, false, nullptr, nullptr};
+    for (int i = 1; i < argc && !args.error; ++i) {
+        const char* a = argv[i];
+        const char* value;
+        if ((value = SwitchValue(a, "family:"))) {
+            args.family = FindFamily(value);
+            if (args.family < 0) args.error = "unknown family";
+        } else if ((value = SwitchValue(a, "quiet")) && !*value) {
+            args.quiet = true;
+        } else if (((value = SwitchValue(a, "?")) || (value = SwitchValue(a, "help"))) && !*value) {
+            args.help = true;
+        } else if (a[0] == '/' || (a[0] == '-' && a[1])) {
+            args.error = "unknown switch";
+        } else if (args.folder) {
+            args.error = "more than one folder";
+        } else {
+            args.folder = a;
+        }
+        if (args.error) args.culprit = a;
+    }
+    return args;
+}

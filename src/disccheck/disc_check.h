@@ -1,0 +1,41 @@
+// The check of a driver disc before it ships: what Setup.exe would do with it on each
+// Windows family, then what its author should know, each with a severity.
+#pragma once
+#include "report_writer.h"
+#include "../app/ini_source.h"
+
+// What the check reads of a disc besides the values Setup.exe reads.
+class DiscContents {
+public:
+    virtual bool HasSetupIni() const = 0;
+    // As the profile functions list them: zero-terminated entries ended by an empty one,
+    // section names, or a section's "key=value" lines without its comments. False when
+    // the list does not fit.
+    virtual bool ListSections(char* dst, size_t size) const = 0;
+    virtual bool ListSectionLines(const char* section, char* dst, size_t size) const = 0;
+    virtual bool FileExists(const char* path) const = 0;
+
+protected:
+    ~DiscContents() = default;
+};
+
+struct CheckOptions {
+    const char* discFolder;   // full, without a trailing backslash, as Setup.exe's own folder
+    int family;               // an index of FAMILIES, or -1 for every family
+    bool quiet;               // the findings only
+};
+
+struct CheckCounts {
+    int errors;
+    int warnings;
+    int notes;
+};
+
+// The exit codes: 0 without errors and warnings, 1 with warnings only, 2 with errors;
+// 3 when the disc could not be checked at all.
+int CheckExitCode(const CheckCounts& counts);
+const int EXIT_CANNOT_CHECK = 3;
+
+// Prints the report; false when the check could not run (out of memory).
+bool CheckDisc(const IniSource& ini, const DiscContents& disc, const CheckOptions& options, TextSink& out,
+               CheckCounts& counts);

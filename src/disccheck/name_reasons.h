@@ -1,0 +1,13 @@
+// Why Setup.exe refuses a name from setup.ini, in words for the disc's author. Whether
+// it refuses one is decided by IsBareFileName and IsRelativeFolderPath alone.
+#pragma once
+
+// For a name IsBareFileName refuses.
+const char* WhyNotBareFileName(const char* name);
+
+// For a path IsRelativeFolderPath refuses.
+const char* WhyNotRelativeFolderPath(const char* path);
+
+// The known name closest to `name` in spelling, when it is at most two letters away
+// (letter case ignored); null otherwise.
+const char* ClosestName(const char* name, const char* const* known, int count);

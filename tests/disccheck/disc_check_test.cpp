@@ -1,0 +1,113 @@
+// DiscCheck.exe on driver discs: the sample disc checks clean; each broken disc under
+// discs/ gives exactly the errors and warnings its "; expect:" lines name, and the exit
+// code of its "; exit:" line, once the files of its "; remove:" lines are gone.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "disc.h"
+#include "files.h"
+
+using namespace support;
+
+namespace {
+
+RunResult RunCheck(const std::string& arguments) {
+    return Run("\"" + BinDir() + "\\DiscCheck.exe\" " + arguments, 60000);
+}
+
+std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+bool StartsWith(const std::string& text, const std::string& prefix) { return text.rfind(prefix, 0) == 0; }
+
+// The errors and warnings of a report, notes left out.
+std::vector<std::string> Problems(const std::string& output) {
+    std::vector<std::string> problems;
+    for (const std::string& line : Lines(output)) {
+        if (StartsWith(line, "error: ") || StartsWith(line, "warning: ")) problems.push_back(line);
+    }
+    return problems;
+}
+
+struct BrokenDisc {
+    std::string name;
+    std::string setupIni;
+    std::vector<std::string> removed;
+    std::vector<std::string> expected;
+    DWORD exitCode = 0;
+};
+
+BrokenDisc ReadBrokenDisc(const std::string& folder, const std::string& name) {
+    BrokenDisc disc;
+    disc.name = name;
+    disc.setupIni = ReadFileText(folder + "\\" + name);
+    for (const std::string& line : Lines(disc.setupIni)) {
+        if (StartsWith(line, "; remove: ")) disc.removed.push_back(line.substr(10));
+        if (StartsWith(line, "; expect: ")) disc.expected.push_back(line.substr(10));
+        if (StartsWith(line, "; exit: ")) disc.exitCode = std::stoul(line.substr(8));
+    }
+    return disc;
+}
+
+std::vector<BrokenDisc> BrokenDiscs() {
+    const std::string folder = BinDir() + "\\disccheck-discs";
+    std::vector<BrokenDisc> discs;
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA((folder + "\\*.ini").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return discs;
+    do {
+        discs.push_back(ReadBrokenDisc(folder, found.cFileName));
+    } while (FindNextFileA(search, &found));
+    FindClose(search);
+    return discs;
+}
+
+}  // namespace
+
+TEST(DiscCheck, SampleDiscChecksClean) {
+    Disc disc;
+    disc.Lay();
+    RunResult check = RunCheck("\"" + disc.Folder() + "\"");
+    ASSERT_TRUE(check.finished);
+    EXPECT_EQ(0u, check.exitCode) << check.output;
+    EXPECT_TRUE(Problems(check.output).empty()) << check.output;
+    int families = 0;
+    for (const std::string& line : Lines(check.output)) families += StartsWith(line, "== Windows") ? 1 : 0;
+    EXPECT_EQ(7, families);
+}
+
+TEST(DiscCheck, EachBrokenDiscGivesItsFinding) {
+    std::vector<BrokenDisc> discs = BrokenDiscs();
+    ASSERT_GE(discs.size(), 11u) << "the broken discs were not copied beside the test";
+    for (const BrokenDisc& broken : discs) {
+        SCOPED_TRACE(broken.name);
+        ASSERT_FALSE(broken.expected.empty()) << "a broken disc names the finding it gives";
+        Disc disc;
+        disc.Lay(broken.setupIni);
+        for (const std::string& file : broken.removed) disc.Remove(file);
+
+        RunResult check = RunCheck("/quiet \"" + disc.Folder() + "\"");
+        ASSERT_TRUE(check.finished);
+        EXPECT_EQ(broken.exitCode, check.exitCode) << check.output;
+        EXPECT_EQ(broken.expected, Problems(check.output)) << check.output;
+    }
+}
+
+TEST(DiscCheck, FolderThatCannotBeRead) {
+    RunResult check = RunCheck("\"C:\\No Such Disc\"");
+    ASSERT_TRUE(check.finished);
+    EXPECT_EQ(3u, check.exitCode);
+    EXPECT_EQ("", check.output) << "the reason goes to standard error";
+}

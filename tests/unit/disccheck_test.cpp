@@ -1,0 +1,248 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <cstring>
+#include <set>
+#include <sstream>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "app/file_names.h"
+#include "disccheck/check_arguments.h"
+#include "disccheck/disc_check.h"
+#include "disccheck/findings.h"
+#include "disccheck/name_reasons.h"
+#include "disccheck/title_width.h"
+
+namespace {
+
+bool SameName(const std::string& a, const std::string& b) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return tolower(static_cast<unsigned char>(x)) == tolower(static_cast<unsigned char>(y));
+           });
+}
+
+// A disc in memory: setup.ini read like the profile functions read it (first section and
+// key of a name, any letter case, comments skipped, values cut to size - 1), and files.
+class FakeDisc : public IniSource, public DiscContents {
+public:
+    FakeDisc(const std::string& ini, std::set<std::string> files) : files_(std::move(files)) {
+        std::istringstream in(ini);
+        for (std::string line; std::getline(in, line);) {
+            if (line.empty() || line[0] == ';') continue;
+            if (line[0] == '[') {
+                sections_.push_back({line.substr(1, line.find(']') - 1), {}});
+            } else if (!sections_.empty()) {
+                sections_.back().second.push_back(line);
+            }
+        }
+    }
+
+    void ReadText(const char* section, const char* key, const char* fallback, char* dst,
+                  size_t size) const override {
+        std::string text = Value(section, key, fallback);
+        text.resize(std::min(text.size(), size - 1));
+        memcpy(dst, text.c_str(), text.size() + 1);
+    }
+    int32_t ReadInt(const char* section, const char* key, int32_t fallback) const override {
+        return atoi(Value(section, key, std::to_string(fallback)).c_str());
+    }
+
+    bool HasSetupIni() const override { return true; }
+    bool ListSections(char* dst, size_t size) const override {
+        std::vector<std::string> names;
+        for (const auto& s : sections_) names.push_back(s.first);
+        return List(names, dst, size);
+    }
+    bool ListSectionLines(const char* section, char* dst, size_t size) const override {
+        for (const auto& s : sections_) {
+            if (SameName(s.first, section)) return List(s.second, dst, size);
+        }
+        return List({}, dst, size);
+    }
+    bool FileExists(const char* path) const override { return files_.count(path) > 0; }
+
+private:
+    std::string Value(const std::string& section, const std::string& key, const std::string& fallback) const {
+        for (const auto& s : sections_) {
+            if (!SameName(s.first, section)) continue;
+            for (const std::string& line : s.second) {
+                size_t equals = line.find('=');
+                if (equals != std::string::npos && SameName(line.substr(0, equals), key)) return line.substr(equals + 1);
+            }
+            break;
+        }
+        return fallback;
+    }
+    static bool List(const std::vector<std::string>& entries, char* dst, size_t size) {
+        std::string joined;
+        for (const std::string& e : entries) joined += e + '\0';
+        joined += '\0';
+        if (joined.size() > size) return false;
+        memcpy(dst, joined.data(), joined.size());
+        return true;
+    }
+    std::vector<std::pair<std::string, std::vector<std::string>>> sections_;
+    std::set<std::string> files_;
+};
+
+// Everything the defaults name, on a disc in the root of drive D:.
+std::set<std::string> DefaultDiscFiles() {
+    return {"D:\\Setup.exe",         "D:\\Setup.ini",          "D:\\TRAYM.exe",           "D:\\ZELKI_J.dll",
+            "D:\\Tarnel98.exe",      "D:\\Tarnel2k.exe",       "D:\\Tarnel64.exe",        "D:\\Win9xME\\ZELK6S.inf",
+            "D:\\Win9xME\\ZELK6S.sys", "D:\\Win9xME\\ZELK6SP.pdr", "D:\\Win9xME\\ZELKDISK.inf", "D:\\Win2KXP\\ZELK6SK.inf",
+            "D:\\AMD64\\ZELK6SK.inf", "D:\\VISTA\\ZELK6SK.inf",  "D:\\VISTA64\\ZELK6SK.inf"};
+}
+
+struct Report : TextSink {
+    std::string text;
+    CheckCounts counts{};
+    void Write(const char* t, size_t length) override { text.append(t, length); }
+    bool Has(const std::string& line) const { return text.find(line + "\r\n") != std::string::npos; }
+    size_t CountOf(const std::string& piece) const {
+        size_t n = 0;
+        for (size_t at = text.find(piece); at != std::string::npos; at = text.find(piece, at + 1)) ++n;
+        return n;
+    }
+};
+
+Report Check(const FakeDisc& disc, int family = -1, bool quiet = false) {
+    Report report;
+    CheckOptions options = {"D:", family, quiet};
+    EXPECT_TRUE(CheckDisc(disc, disc, options, report, report.counts));
+    return report;
+}
+
+}  // namespace
+
+TEST(DiscCheck, PlansOfACleanDiscInADriveRoot) {
+    FakeDisc disc("[Vendors]\nVendor0=Vid_1234&Pid_ABCD\n[Pre_Define]\nVendorName=Acme\nProductName=Reader\n",
+                  DefaultDiscFiles());
+    Report all = Check(disc);
+    EXPECT_EQ(0, CheckExitCode(all.counts)) << all.text;
+    EXPECT_EQ(7u, all.CountOf("\r\n== Windows"));
+    // The helper gets the entry as written on XP, the upper-cased id on Vista; "D:" takes no second backslash.
+    EXPECT_TRUE(all.Has("    command line for Vendor0: D:\\Tarnel2k.exe \"D:\\Win2KXP\\ZELK6SK.inf\" Vid_1234&Pid_ABCD"));
+    EXPECT_TRUE(all.Has("    command line for Vendor0: D:\\Tarnel2k.exe \"D:\\VISTA\\ZELK6SK.inf\" USB\\VID_1234&PID_ABCD"));
+    EXPECT_TRUE(all.Has("  folder <programs>\\Acme\\Reader, with the shortcut <programs>\\Acme\\Reader\\Uninstall.lnk"));
+    EXPECT_TRUE(all.Has("note: [Pre_Define] PNP_Mode is not set: Setup.exe uses -1"));
+
+    Report xp = Check(disc, 3);
+    EXPECT_EQ(1u, xp.CountOf("\r\n== Windows"));
+    EXPECT_TRUE(xp.Has("== Windows XP (winxp)"));
+    Report quiet = Check(disc, -1, true);
+    EXPECT_EQ(0u, quiet.CountOf("== ")) << "the findings only";
+    EXPECT_EQ(0u, quiet.text.find("note: "));
+}
+
+TEST(DiscCheck, FindingsOfAFaultyDiscAndWhichFamiliesTheyConcern) {
+    std::set<std::string> files = DefaultDiscFiles();
+    files.erase("D:\\Win9xME\\ZELK6SP.pdr");   // only Windows 98 copies it
+    FakeDisc disc("[Vendors]\nVendor0=VID_1234&PID_ABCD\n"
+                  "[Pre_Define]\nXDIcon=1\nXDIcon=0\nVendorNmae=Acme\nPnP Mode\n"
+                  "[Win9XME_JOVName]\nJOV_NAME=JOV\\\n"
+                  "[Version]\nVersionDesc=" + std::string(300, 'W') + "\n",
+                  files);
+    Report all = Check(disc);
+    EXPECT_EQ(2, CheckExitCode(all.counts));
+    EXPECT_TRUE(all.Has("error: Win9xME\\ZELK6SP.pdr is not on the disc: copied after the helper, named by "
+                        "[Win9XME_DRVPath] DRVPath_PDR (Windows 98)"));
+    EXPECT_TRUE(all.Has("warning: [Pre_Define] XDIcon is set more than once: Setup.exe reads only the first"));
+    EXPECT_TRUE(all.Has("warning: [Pre_Define] VendorNmae is not a key Setup.exe reads (did you mean VendorName?)"));
+    EXPECT_TRUE(all.Has("warning: [Pre_Define] the line \"PnP Mode\" sets no key: Setup.exe reads nothing from it"));
+    EXPECT_TRUE(all.Has("warning: [Win9XME_JOVName] JOV_NAME \"JOV\\\" is refused by Setup.exe because it holds a "
+                        "folder (\\ or /): a removal leaves Windows' copy of the INF (Windows 98, Windows Me)"));
+    EXPECT_TRUE(all.Has("warning: [Version] VersionDesc is 300 characters long: Setup.exe reads only its first 259"));
+    EXPECT_TRUE(all.Has("warning: [Version] VersionDesc is about 10619 pixels wide in the wizard's title: at 1024 x "
+                        "768 only 1007 show, the rest runs off the screen"));
+    EXPECT_EQ(6, all.counts.warnings);
+
+    // One family's report keeps what concerns it and the disc as a whole.
+    Report xp = Check(disc, 3, true);
+    EXPECT_EQ(1, CheckExitCode(xp.counts)) << "the missing file concerns Windows 98 only";
+    EXPECT_EQ(5, xp.counts.warnings) << "all but JOV_NAME, which only 98 and Me read";
+}
+
+TEST(NameReasons, EveryRefusedNameIsExplained) {
+    for (const char* name : {"", "a\\b", "a/b", "C:x", "x:", ".", ".."}) {
+        ASSERT_FALSE(IsBareFileName(name)) << name;
+        EXPECT_STRNE("it is not a bare file name", WhyNotBareFileName(name)) << name;
+    }
+    for (const char* path : {"", "\\Acme", "/Acme", "C:Acme", "Acme\\\\Reader", "..", "Acme\\..", "Acme\\.\\Reader"}) {
+        ASSERT_FALSE(IsRelativeFolderPath(path)) << path;
+        EXPECT_STRNE("it is not a folder path below its base", WhyNotRelativeFolderPath(path)) << path;
+    }
+    EXPECT_STREQ("it holds a . or .. folder", WhyNotRelativeFolderPath("Acme\\..\\..\\Windows"));
+}
+
+TEST(NameReasons, ClosestKnownName) {
+    const char* const known[] = {"VendorName", "ProductName", "PNP_Mode"};
+    EXPECT_STREQ("VendorName", ClosestName("VendorNmae", known, 3));
+    EXPECT_STREQ("PNP_Mode", ClosestName("pnpmode", known, 3));
+    EXPECT_EQ(nullptr, ClosestName("Vendor", known, 3));
+}
+
+TEST(TitleWidth, AdvancesRoundedToPixelsAsTheFontDrawsThem) {
+    // Measured with the font drawn at this size: W is 41 pixels, i 10.
+    EXPECT_EQ(410, EstimateTitleWidth("WWWWWWWWWW"));
+    EXPECT_EQ(100, EstimateTitleWidth("iiiiiiiiii"));
+    EXPECT_EQ(0, EstimateTitleWidth(""));
+    EXPECT_EQ(EstimateTitleWidth("nn"), EstimateTitleWidth("\xB9\xDA")) << "outside ASCII: an average letter a byte";
+    EXPECT_LE(EstimateTitleWidth("JOV QM4410 Card Reader Setup"), TITLE_ROOM_AT_1024);
+}
+
+TEST(ReportWriter, ValuesFromTheDiscStayPlainAscii) {
+    Report sink;
+    ReportWriter out(sink);
+    out.Put("name: ").Value("Card\tReader \xE8\r").Number(-12).EndLine();
+    EXPECT_EQ("name: Card<x09>Reader <xE8><x0D>-12\r\n", sink.text);
+}
+
+TEST(Findings, ErrorsFirstFamiliesMergedNothingLostBeyondRoom) {
+    Findings findings;
+    findings.Add(SEVERITY_NOTE, 0, "a %s", "note");
+    findings.Add(SEVERITY_WARNING, FamilyBit(0), "missing %s", "x");
+    findings.Add(SEVERITY_WARNING, FamilyBit(6), "missing %s", "x");
+    findings.Add(SEVERITY_ERROR, EVERY_FAMILY, "broken");
+    Report report;
+    ReportWriter out(report);
+    findings.Print(out, EVERY_FAMILY);
+    EXPECT_EQ("error: broken (every family)\r\nwarning: missing x (Windows 98, Windows Vista 64-bit)\r\nnote: a note\r\n",
+              report.text);
+    EXPECT_EQ(0, findings.Count(SEVERITY_WARNING, FamilyBit(3)));
+
+    Findings many;
+    for (int i = 0; i < 100; ++i) many.Add(SEVERITY_WARNING, 0, "warning %d", i);
+    EXPECT_EQ(100, many.Count(SEVERITY_WARNING, EVERY_FAMILY));
+    Report printed;
+    ReportWriter manyOut(printed);
+    many.Print(manyOut, EVERY_FAMILY);
+    EXPECT_TRUE(printed.Has("warning: 4 more, not listed"));
+}
+
+TEST(CheckArguments, FolderFamilyQuietAndWhatIsWrong) {
+    const char* ok[] = {"DiscCheck", "-QUIET", "D:\\Disc", "/family:WinXP64"};
+    CheckArguments a = ParseCheckArguments(4, ok);
+    EXPECT_EQ(nullptr, a.error);
+    EXPECT_STREQ("D:\\Disc", a.folder);
+    EXPECT_EQ(4, a.family);
+    EXPECT_TRUE(a.quiet);
+
+    const char* none[] = {"DiscCheck"};
+    EXPECT_EQ(nullptr, ParseCheckArguments(1, none).folder);
+    EXPECT_EQ(-1, ParseCheckArguments(1, none).family);
+
+    const char* wrong[][2] = {{"/family:win7", "unknown family"}, {"/q", "unknown switch"}};
+    for (const auto& w : wrong) {
+        const char* argv[] = {"DiscCheck", w[0]};
+        CheckArguments bad = ParseCheckArguments(2, argv);
+        EXPECT_STREQ(w[1], bad.error);
+        EXPECT_STREQ(w[0], bad.culprit);
+    }
+    const char* twoFolders[] = {"DiscCheck", "A", "B"};
+    EXPECT_STREQ("more than one folder", ParseCheckArguments(3, twoFolders).error);
+    const char* help[] = {"DiscCheck", "/?"};
+    EXPECT_TRUE(ParseCheckArguments(2, help).help);
+}
