@@ -48,6 +48,8 @@ OsKind DetectOsKind() {
 
 bool UseLocalizedUi() { return IsLocalizedLanguage(GetSystemDefaultLangID()); }
 
+bool IsAnsiLeadByte(unsigned char byte) { return IsDBCSLeadByte(byte) != FALSE; }
+
 void FindSystemFolders() {
     SetupState& s = setupState;
     KeepIfFits(s.windowsDir, GetWindowsDirectoryA(s.windowsDir, sizeof s.windowsDir), sizeof s.windowsDir);

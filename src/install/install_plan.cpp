@@ -32,10 +32,10 @@ const char* DeviceArgument(const SetupState& s) {
     }
 }
 
-void AddCopy(InstallPlan& plan, const char* destinationName, bool sourceFits, const char* source,
-             const char* destinationFormat, const char* destinationFolder) {
+void AddCopy(InstallPlan& plan, const SetupState& s, const char* destinationName, bool sourceFits,
+             const char* source, const char* destinationFormat, const char* destinationFolder) {
     FileCopy& copy = plan.copies[plan.copyCount];
-    if (!sourceFits || !IsBareFileName(destinationName)) return;
+    if (!sourceFits || !IsBareFileName(destinationName, s.isLeadByte)) return;
     if (!CopyText(copy.source, source)) return;
     if (!ComposeInto(copy.destination, destinationFormat, destinationFolder, destinationName)) return;
     ++plan.copyCount;
@@ -45,13 +45,14 @@ void AddCopyFromDisc(InstallPlan& plan, const SetupState& s, const char* relativ
                      const char* destinationName, const char* destinationFormat, const char* destinationFolder) {
     char source[TEXT_SIZE];
     bool fits = ComposeInto(source, "%s%s", s.sourceDir, relativeSource);
-    AddCopy(plan, destinationName, fits, source, destinationFormat, destinationFolder);
+    AddCopy(plan, s, destinationName, fits, source, destinationFormat, destinationFolder);
 }
 
 void AddIconLibraryCopy(InstallPlan& plan, const SetupState& s) {
     char source[TEXT_SIZE];
-    bool fits = IsBareFileName(s.fileNameIcon) && ComposeInto(source, "%s\\%s", s.sourceDir, s.fileNameIcon);
-    AddCopy(plan, s.fileNameIcon, fits, source, "%s\\%s", s.windowsDir);
+    bool fits = IsBareFileName(s.fileNameIcon, s.isLeadByte) &&
+                ComposeInto(source, "%s\\%s", s.sourceDir, s.fileNameIcon);
+    AddCopy(plan, s, s.fileNameIcon, fits, source, "%s\\%s", s.windowsDir);
 }
 
 }  // namespace
@@ -65,7 +66,7 @@ void PlanInstallation(const SetupState& s, InstallPlan& plan) {
     bool infFits = ComposeInto(infSource, "%s%s", s.sourceDir, s.infPath);
 
     if (s.osKind < OS_WINME) {
-        if (IsBareFileName(s.fileNameSys)) {
+        if (IsBareFileName(s.fileNameSys, s.isLeadByte)) {
             ComposeInto(plan.driverToUnlock, "%s\\system32\\drivers\\%s", s.windowsDir, s.fileNameSys);
         }
         bool lineFits = ComposeInto(plan.commandLine, "\"%s\\%s\" \"%s\" ENUM\\%s", s.sourceDir, plan.helperName,

@@ -41,7 +41,8 @@ bool DriveKeyIsOurs(HKEY driveIcons, const char* drive) {
         RegOpenKeyExA(driveIcons, iconKey, 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS) {
         return false;
     }
-    bool ours = ReadString(key, nullptr, defaultIcon) && DefaultIconNamesLibrary(defaultIcon, setupState.fileNameIcon);
+    bool ours = ReadString(key, nullptr, defaultIcon) &&
+                DefaultIconNamesLibrary(defaultIcon, setupState.fileNameIcon, setupState.isLeadByte);
     RegCloseKey(key);
     return ours;
 }
@@ -87,7 +88,7 @@ void DeleteOemInfCopiesOf(const char* instanceKey) {
                 ReadString(instance, "Driver", driver);
     RegCloseKey(instance);
     if (!ours || !ComposeInto(classKey, "%s%s", CLASS_KEY, driver) || !ReadStringOf(classKey, "InfPath", infPath) ||
-        !InfStemToDelete(infPath, stem, sizeof stem)) {
+        !InfStemToDelete(infPath, setupState.isLeadByte, stem, sizeof stem)) {
         return;
     }
     if (ComposeInto(file, "%s\\inf\\%s.inf", setupState.windowsDir, stem)) DeleteFileA(file);

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "../support/code_pages.h"
 #include "install/install_plan.h"
 
 namespace {
@@ -105,6 +106,12 @@ TEST(InstallPlan, NamesThatAreNotBareDropOnlyTheirCopy) {
     EXPECT_EQ((std::vector<std::string>{SYS_COPY, PDR_COPY, INF_COPY}), Copies(Plan(s)));
     s.osKind = OS_VISTA64;
     EXPECT_EQ(0, Plan(s).copyCount);
+
+    // "表" in code page 932 ends in 0x5C, which is no separator there.
+    strcpy(s.fileNameIcon, "\x95\x5C.dll");
+    EXPECT_EQ(0, Plan(s).copyCount);
+    s.isLeadByte = support::ShiftJisLeadByte;
+    EXPECT_EQ(std::vector<std::string>{"D:\\Disc\\\x95\x5C.dll > C:\\WINDOWS\\\x95\x5C.dll"}, Copies(Plan(s)));
 }
 
 TEST(InstallPlan, WhatDoesNotFitIsNeitherRunNorCopied) {
