@@ -35,6 +35,8 @@ struct SetupState {
     OsKind osKind;
     bool localizedUi;
     LeadBytePredicate isLeadByte;   // the ANSI code page's; null: a single-byte one
+    // An empty folder is one the system could not give: nothing is read, run, copied or
+    // deleted in it.
     char windowsDir[TEXT_SIZE];
     char systemDir[TEXT_SIZE];
     char sourceDir[TEXT_SIZE];   // folder of the running program, no trailing backslash

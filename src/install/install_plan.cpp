@@ -4,6 +4,8 @@
 
 namespace {
 
+const char TRAY_MONITOR[] = "TRAYM.exe";
+
 const char* HelperName(OsKind kind) {
     switch (kind) {
     case OS_WINXP64:
@@ -35,7 +37,7 @@ const char* DeviceArgument(const SetupState& s) {
 void AddCopy(InstallPlan& plan, const SetupState& s, const char* destinationName, bool sourceFits,
              const char* source, const char* destinationFormat, const char* destinationFolder) {
     FileCopy& copy = plan.copies[plan.copyCount];
-    if (!sourceFits || !IsBareFileName(destinationName, s.isLeadByte)) return;
+    if (!sourceFits || !destinationFolder[0] || !IsBareFileName(destinationName, s.isLeadByte)) return;
     if (!CopyText(copy.source, source)) return;
     if (!ComposeInto(copy.destination, destinationFormat, destinationFolder, destinationName)) return;
     ++plan.copyCount;
@@ -55,24 +57,32 @@ void AddIconLibraryCopy(InstallPlan& plan, const SetupState& s) {
     AddCopy(plan, s, s.fileNameIcon, fits, source, "%s\\%s", s.windowsDir);
 }
 
+void PlanTrayMonitor(InstallPlan& plan, const SetupState& s) {
+    FileCopy& monitor = plan.trayMonitor;
+    plan.registerTrayMonitor = s.windowsDir[0] && ComposeInto(monitor.source, "%s\\%s", s.sourceDir, TRAY_MONITOR) &&
+                               ComposeInto(monitor.destination, "%s\\%s", s.windowsDir, TRAY_MONITOR);
+}
+
 }  // namespace
 
 void PlanInstallation(const SetupState& s, InstallPlan& plan) {
     plan = InstallPlan();
     plan.helperName = HelperName(s.osKind);
+    // Every step reads from the disc; an unknown folder would be the current drive's root.
+    if (!s.sourceDir[0]) return;
     bool pathFits = ComposeInto(plan.helperPath, "%s\\%s", s.sourceDir, plan.helperName);
 
     char infSource[TEXT_SIZE];
     bool infFits = ComposeInto(infSource, "%s%s", s.sourceDir, s.infPath);
 
     if (s.osKind < OS_WINME) {
-        if (IsBareFileName(s.fileNameSys, s.isLeadByte)) {
+        if (s.windowsDir[0] && IsBareFileName(s.fileNameSys, s.isLeadByte)) {
             ComposeInto(plan.driverToUnlock, "%s\\system32\\drivers\\%s", s.windowsDir, s.fileNameSys);
         }
         bool lineFits = ComposeInto(plan.commandLine, "\"%s\\%s\" \"%s\" ENUM\\%s", s.sourceDir, plan.helperName,
                                     infSource, s.hardwareId);
         plan.helperRunnable = pathFits && infFits && lineFits;
-        plan.registerTrayMonitor = true;
+        PlanTrayMonitor(plan, s);
         AddCopyFromDisc(plan, s, s.drvPathSys, s.fileNameSys, "%s\\system32\\drivers\\%s", s.windowsDir);
         AddCopyFromDisc(plan, s, s.drvPathPdr, s.fileNamePdr, "%s\\iosubsys\\%s", s.systemDir);
         AddCopyFromDisc(plan, s, s.infPathDisk, s.fileNameInfDisk, "%s\\inf\\%s", s.windowsDir);
@@ -81,7 +91,7 @@ void PlanInstallation(const SetupState& s, InstallPlan& plan) {
         bool lineFits = ComposeInto(plan.commandLine, "%s\\%s \"%s\" %s", s.sourceDir, plan.helperName, infSource,
                                     DeviceArgument(s));
         plan.helperRunnable = pathFits && infFits && lineFits;
-        plan.registerTrayMonitor = s.osKind == OS_WINME;
+        if (s.osKind == OS_WINME) PlanTrayMonitor(plan, s);
         AddIconLibraryCopy(plan, s);
     }
 }

@@ -112,7 +112,8 @@ void DeleteDriveSettings() {
 void DeleteOemInfCopies() {
     char deviceKey[TEXT_SIZE];
     char prefix[TEXT_SIZE];
-    if (!ComposeInto(deviceKey, "%s\\%s", ENUM_KEY, setupState.hardwareId) ||
+    // The copies lie in the Windows folder's inf folder: none to delete in an unknown one.
+    if (!setupState.windowsDir[0] || !ComposeInto(deviceKey, "%s\\%s", ENUM_KEY, setupState.hardwareId) ||
         !ComposeInto(prefix, "%s\\", deviceKey)) {
         return;
     }

@@ -7,7 +7,7 @@ namespace {
 void Add(FileDeletion* list, int& count, const SetupState& s, const char* name, const char* format,
          const char* folder, const char* prefix = "", bool drivers = false) {
     char fullName[TEXT_SIZE];
-    if (!ComposeInto(fullName, "%s%s", prefix, name) || !IsBareFileName(fullName, s.isLeadByte)) {
+    if (!folder[0] || !ComposeInto(fullName, "%s%s", prefix, name) || !IsBareFileName(fullName, s.isLeadByte)) {
         return;
     }
     FileDeletion& file = list[count];

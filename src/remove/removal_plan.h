@@ -8,7 +8,8 @@ struct FileDeletion {
 };
 
 // The driver files an installation placed into the Windows folders, each list in the
-// order of deletion. Names that are not bare file names are left out.
+// order of deletion. Names that are not bare file names, and files in a folder that is
+// unknown (empty), are left out.
 struct InstalledFiles {
     FileDeletion windows9xFiles[3];   // below 2000: iosubsys, inf\other, inf
     int windows9xCount;

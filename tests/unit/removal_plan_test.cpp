@@ -64,6 +64,17 @@ TEST(RemovalPlan, InstalledFilesOfEachFamily) {
     EXPECT_EQ(std::vector<std::string>{"C:\\WINDOWS\\inf\\zelkdisk.inf"},
               Paths(plan.windows9xFiles, plan.windows9xCount));
     EXPECT_EQ(std::vector<std::string>{"C:\\WINDOWS\\ZELKI_J.dll"}, Paths(plan.driverFiles, plan.driverCount));
+
+    // A folder the system could not give would be the current drive's root: nothing there.
+    s = State(OS_WIN98);
+    s.windowsDir[0] = '\0';
+    plan = Plan(s);
+    EXPECT_EQ(std::vector<std::string>{"C:\\WINDOWS\\SYSTEM\\iosubsys\\zelk.pdr"},
+              Paths(plan.windows9xFiles, plan.windows9xCount));
+    EXPECT_EQ(0, plan.driverCount);
+    s = State(OS_WIN98);
+    s.systemDir[0] = '\0';
+    EXPECT_EQ(2, Plan(s).windows9xCount);
 }
 
 TEST(RemovalPlan, InfStemOfTheDriverStoreCopy) {
