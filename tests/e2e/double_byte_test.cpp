@@ -8,6 +8,8 @@
 #include "disc.h"
 #include "files.h"
 #include "registry.h"
+#include "shortcut.h"
+#include "virtual_reader.h"
 
 using namespace support;
 
@@ -40,4 +42,43 @@ TEST(DoubleByte, DiscFolderLongerThanTheCodePageAllows) {
     EXPECT_FALSE(FileExists(WindowsDir() + "\\TRAYM.exe"));
     EXPECT_NO_REG_VALUE(HKEY_LOCAL_MACHINE, RUN_KEY, "HidMonitor");
     EXPECT_FALSE(FolderExists(ProgramsDir() + "\\ZELK"));
+}
+
+// The product's folder and the icon library named in the system's code page, each name
+// ending in a second byte of 0x5C: "一覧表" in code page 932, "許" in Big5.
+TEST(DoubleByte, ProductAndFileNamesInTheSystemsCodePage) {
+    const UINT codePage = GetACP();
+    ASSERT_TRUE(codePage == 932 || codePage == 950) << "needs a Japanese or Traditional Chinese system";
+    const std::string name = codePage == 932 ? "\x88\xea\x97\x97\x95\x5c" : "\xb3\x5c";
+    SetWindowsFamily("winxp");
+    SetHelperBehaviour(0, 0);
+    Disc disc;
+    disc.Lay("[Vendors]\r\nVendor0=VID_1234&PID_ABCD\r\n[Pre_Define]\r\nVendorName=Acme\r\nProductName=" + name +
+             "\r\n[Win2KXP_FileName]\r\nFileName_ICON=" + name + ".dll\r\n");
+    CopyFileOver(disc.Path("ZELKI_J.dll"), disc.Path(name + ".dll"));
+    VirtualReader reader;
+    PlugIn(reader);
+
+    RunResult install = disc.RunSetup("-q");
+    EXPECT_TRUE(install.finished);
+    EXPECT_EQ(0u, install.exitCode);
+    const std::string menu = ProgramsDir() + "\\Acme\\" + name;
+    const std::string program = ProgramFilesDir() + "\\Acme\\" + name;
+    Shortcut shortcut = ReadShortcut(menu + "\\Uninstall.lnk");
+    ASSERT_TRUE(shortcut.loaded);
+    EXPECT_EQ(program + "\\Setup.exe", shortcut.target);
+    EXPECT_EQ("-u", shortcut.arguments);
+    EXPECT_EQ(ReadFileText(disc.Path("Setup.exe")), ReadFileText(program + "\\Setup.exe"));
+    EXPECT_EQ(ReadFileText(disc.Path("setup.ini")), ReadFileText(program + "\\Setup.ini"));
+    EXPECT_EQ(ReadFileText(disc.Path(name + ".dll")), ReadFileText(WindowsDir() + "\\" + name + ".dll"));
+    EXPECT_REG_SZ(HKEY_LOCAL_MACHINE, PARAMETERS, "IconName_ABCD1234", name + ".dll");
+
+    RunResult removal = disc.RunSetup("-q -u");
+    EXPECT_TRUE(removal.finished);
+    EXPECT_EQ(0u, removal.exitCode);
+    EXPECT_FALSE(FileExists(menu + "\\Uninstall.lnk"));
+    EXPECT_FALSE(FolderExists(ProgramsDir() + "\\Acme"));
+    EXPECT_FALSE(FileExists(program + "\\Setup.ini"));
+    EXPECT_FALSE(FileExists(WindowsDir() + "\\" + name + ".dll"));
+    EXPECT_FALSE(IsPluggedIn(reader));
 }
