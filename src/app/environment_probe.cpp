@@ -32,6 +32,27 @@ void SpecialFolder(IMalloc* allocator, int folder, char* dst) {
     if (allocator) allocator->Free(items);
 }
 
+// The running program's folder, without the trailing backslash. A program path that
+// the system may have cut, or a folder too long for the field, leaves it empty.
+void FindProgramFolder(char (&folder)[TEXT_SIZE]) {
+    folder[0] = '\0';
+    // A path of MAX_PATH characters takes up to twice as many bytes in a double-byte
+    // code page. A result that comes near the end of the buffer may have been cut, and
+    // not always with an error: a cut may stop a byte short of the end, before a
+    // double-byte character that does not fit.
+    char path[4 * MAX_PATH];
+    DWORD length = GetModuleFileNameA(nullptr, path, sizeof path);
+    if (length == 0 || length + 2 >= sizeof path) return;
+    path[length] = '\0';
+    char* lastBackslash = nullptr;
+    for (char* p = path; *p; p = CharNextA(p)) {
+        if (*p == '\\') lastBackslash = p;
+    }
+    if (!lastBackslash) return;
+    *lastBackslash = '\0';
+    CopyText(folder, path);
+}
+
 }  // namespace
 
 OsKind DetectOsKind() {
@@ -48,18 +69,14 @@ OsKind DetectOsKind() {
 
 bool UseLocalizedUi() { return IsLocalizedLanguage(GetSystemDefaultLangID()); }
 
+bool IsAnsiLeadByte(unsigned char byte) { return IsDBCSLeadByte(byte) != FALSE; }
+
 void FindSystemFolders() {
     SetupState& s = setupState;
     KeepIfFits(s.windowsDir, GetWindowsDirectoryA(s.windowsDir, sizeof s.windowsDir), sizeof s.windowsDir);
     KeepIfFits(s.systemDir, GetSystemDirectoryA(s.systemDir, sizeof s.systemDir), sizeof s.systemDir);
 
-    DWORD length = GetModuleFileNameA(nullptr, s.sourceDir, sizeof s.sourceDir);
-    KeepIfFits(s.sourceDir, length, sizeof s.sourceDir);
-    char* lastBackslash = nullptr;
-    for (char* p = s.sourceDir; *p; p = CharNextA(p)) {
-        if (*p == '\\') lastBackslash = p;
-    }
-    if (lastBackslash) *lastBackslash = '\0';
+    FindProgramFolder(s.sourceDir);
 
     IMalloc* allocator = nullptr;
     if (FAILED(SHGetMalloc(&allocator))) allocator = nullptr;

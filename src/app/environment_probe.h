@@ -4,5 +4,7 @@
 
 OsKind DetectOsKind();
 bool UseLocalizedUi();
+// The ANSI code page's first bytes of double-byte characters, for the name checks.
+bool IsAnsiLeadByte(unsigned char byte);
 // Fills windowsDir, systemDir, sourceDir, programsDir and programFilesDir; needs osKind.
 void FindSystemFolders();

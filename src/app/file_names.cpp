@@ -1,34 +1,38 @@
 #include "file_names.h"
-#include "../text/bounded_text.h"
 
 namespace {
 
 bool IsSeparator(char c) { return c == '\\' || c == '/'; }
 
-bool IsDotPart(const char* part, size_t length) {
-    return (length == 1 && part[0] == '.') || (length == 2 && part[0] == '.' && part[1] == '.');
+bool NamesNoFileOfItsOwn(const char* part, const char* end) {
+    for (const char* p = part; p < end; ++p) {
+        if (*p != '.' && *p != ' ') return false;
+    }
+    return true;
+}
+
+// Each part of path names a file or folder of its own; separators only where allowed.
+bool PartsAreNames(const char* path, LeadBytePredicate isLeadByte, bool separatorsAllowed) {
+    if (!path) return false;
+    const char* part = path;
+    for (const char* p = path;; p += CharacterSize(p, isLeadByte)) {
+        if (*p == '\0' || IsSeparator(*p)) {
+            if (NamesNoFileOfItsOwn(part, p)) return false;
+            if (*p == '\0') return true;
+            if (!separatorsAllowed) return false;
+            part = p + 1;
+        } else if (*p == ':' || IsUnfinishedCharacter(p, isLeadByte)) {
+            return false;
+        }
+    }
 }
 
 }  // namespace
 
-bool IsBareFileName(const char* name) {
-    if (!name || !*name) return false;
-    for (const char* p = name; *p; ++p) {
-        if (IsSeparator(*p) || *p == ':') return false;
-    }
-    return !IsDotPart(name, TextLength(name));
+bool IsBareFileName(const char* name, LeadBytePredicate isLeadByte) {
+    return PartsAreNames(name, isLeadByte, false);
 }
 
-bool IsRelativeFolderPath(const char* path) {
-    if (!path || !*path || IsSeparator(path[0])) return false;
-    const char* part = path;
-    for (const char* p = path;; ++p) {
-        if (*p == ':') return false;
-        if (*p == '\0' || IsSeparator(*p)) {
-            size_t length = static_cast<size_t>(p - part);
-            if (length == 0 || IsDotPart(part, length)) return false;
-            if (*p == '\0') return true;
-            part = p + 1;
-        }
-    }
+bool IsRelativeFolderPath(const char* path, LeadBytePredicate isLeadByte) {
+    return PartsAreNames(path, isLeadByte, true);
 }

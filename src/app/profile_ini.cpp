@@ -4,7 +4,8 @@
 #include "../text/bounded_text.h"
 
 ProfileIni::ProfileIni(const char* sourceDir) {
-    ComposeInto(path_, "%s\\setup.ini", sourceDir);
+    path_[0] = '\0';
+    if (sourceDir[0]) ComposeInto(path_, "%s\\setup.ini", sourceDir);
 }
 
 void ProfileIni::ReadText(const char* section, const char* key, const char* fallback, char* dst,

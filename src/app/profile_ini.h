@@ -4,7 +4,8 @@
 
 class ProfileIni : public IniSource {
 public:
-    // The file sourceDir\setup.ini. A folder too long for the path reads as no file.
+    // The file sourceDir\setup.ini. An unknown (empty) folder, or one too long for the
+    // path, reads as no file.
     explicit ProfileIni(const char* sourceDir);
 
     void ReadText(const char* section, const char* key, const char* fallback, char* dst,

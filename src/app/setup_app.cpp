@@ -38,6 +38,7 @@ bool CSetupApp::InitInstance() {
     ParseSwitches(__argc, __argv, setupState);
     setupState.osKind = DetectOsKind();
     setupState.localizedUi = UseLocalizedUi();
+    setupState.isLeadByte = IsAnsiLeadByte;
     FindSystemFolders();
 
     ProfileIni ini(setupState.sourceDir);

@@ -3,6 +3,8 @@
 #include <stddef.h>
 #include <stdint.h>
 
+#include "../text/double_byte.h"
+
 typedef uint8_t OsKind;
 enum : OsKind {
     OS_UNSUPPORTED = 0,
@@ -32,6 +34,9 @@ struct SetupState {
     // Environment.
     OsKind osKind;
     bool localizedUi;
+    LeadBytePredicate isLeadByte;   // the ANSI code page's; null: a single-byte one
+    // An empty folder is one the system could not give: nothing is read, run, copied or
+    // deleted in it.
     char windowsDir[TEXT_SIZE];
     char systemDir[TEXT_SIZE];
     char sourceDir[TEXT_SIZE];   // folder of the running program, no trailing backslash

@@ -15,11 +15,11 @@ bool TypeLibraryPathBeside(const char* modulePath, LeadBytePredicate isLeadByte,
                            size_t size) {
     size_t length = TextLength(modulePath);
     size_t extension = length;
-    for (size_t i = 0; i < length; ++i) {
-        unsigned char c = static_cast<unsigned char>(modulePath[i]);
-        if (isLeadByte(c) && i + 1 < length) {
-            ++i;
-        } else if (c == '.') {
+    for (size_t i = 0, step = 0; i < length; i += step) {
+        step = CharacterSize(modulePath + i, isLeadByte);
+        if (step > 1) continue;
+        char c = modulePath[i];
+        if (c == '.') {
             extension = i;
         } else if (c == '\\' || c == '/' || c == ':') {
             extension = length;

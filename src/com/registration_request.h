@@ -2,6 +2,8 @@
 #pragma once
 #include <stddef.h>
 
+#include "../text/double_byte.h"
+
 enum class ComRequest { None, Register, Unregister };
 
 // Looks at every "-" or "/" of the whole command line (program path included): the
@@ -11,9 +13,7 @@ ComRequest FindComRequest(const char* commandLine);
 
 // The type library beside the program: the program's path with the extension of its
 // file name (from the last dot, or from the end when there is none) replaced by
-// ".tlb". The path is in the ANSI code page: isLeadByte tells the first byte of a
-// double-byte character, whose second byte may look like a backslash. False, and
-// dst empty, when the result does not fit.
-typedef bool (*LeadBytePredicate)(unsigned char byte);
+// ".tlb". The path is in the ANSI code page, walked by its characters. False, and dst
+// empty, when the result does not fit.
 bool TypeLibraryPathBeside(const char* modulePath, LeadBytePredicate isLeadByte, char* dst,
                            size_t size);

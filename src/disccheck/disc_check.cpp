@@ -46,7 +46,7 @@ bool CheckDisc(const IniSource& ini, const DiscContents& disc, const CheckOption
     LearnReadableKeys(work->readable);
     for (int i = 0; i < FAMILY_COUNT; ++i) {
         RecordingIni reads(ini);
-        PlanFamily(reads, FAMILIES[i].kind, options.discFolder, work->plans[i]);
+        PlanFamily(reads, FAMILIES[i].kind, options.discFolder, options.isLeadByte, work->plans[i]);
         work->read.Merge(reads.Reads());
         FindPlanProblems(i, work->plans[i], reads, disc, options.discFolder, findings);
     }

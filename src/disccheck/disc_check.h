@@ -3,6 +3,7 @@
 #pragma once
 #include "report_writer.h"
 #include "../app/ini_source.h"
+#include "../text/double_byte.h"
 
 // What the check reads of a disc besides the values Setup.exe reads.
 class DiscContents {
@@ -23,6 +24,7 @@ struct CheckOptions {
     const char* discFolder;   // full, without a trailing backslash, as Setup.exe's own folder
     int family;               // an index of FAMILIES, or -1 for every family
     bool quiet;               // the findings only
+    LeadBytePredicate isLeadByte;   // the code page's, as Setup.exe walks names; null: single-byte
 };
 
 struct CheckCounts {

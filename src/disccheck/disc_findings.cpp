@@ -99,7 +99,9 @@ void FindMissingFiles(FamilySet bit, const FamilyPlan& plan, const RecordingIni&
         const char* source = install.copies[i].source;
         RequireFile(disc, source, "copied after the helper", KeyNamingSource(source, plan, reads), folder, bit, f);
     }
-    if (plan.trayPlanned) RequireFile(disc, plan.tray.source, "the tray monitor", nullptr, folder, bit, f);
+    if (plan.install.registerTrayMonitor) {
+        RequireFile(disc, plan.install.trayMonitor.source, "the tray monitor", nullptr, folder, bit, f);
+    }
     if (plan.entryComposed) {
         RequireFile(disc, plan.setupSource, "copied into the uninstall entry", nullptr, folder, bit, f);
         RequireFile(disc, plan.iniSource, "copied into the uninstall entry", nullptr, folder, bit, f);
@@ -117,25 +119,25 @@ void FindRefusedNames(FamilySet bit, const FamilyPlan& plan, const RecordingIni&
     const SetupState& s = plan.state;
     const char* const fileNames[] = {s.fileNameSys, s.fileNamePdr, s.fileNameInf, s.fileNameInfDisk, s.fileNameIcon};
     for (const char* name : fileNames) {
-        if (IsBareFileName(name)) continue;
-        RefuseName(reads.FindByDestination(name), name, WhyNotBareFileName(name),
+        if (IsBareFileName(name, s.isLeadByte)) continue;
+        RefuseName(reads.FindByDestination(name), name, WhyNotBareFileName(name, s.isLeadByte),
                    "no file of that name is placed or deleted", bit, f);
     }
     // Windows 98/Me's own copy of the INF carries the provider's name before the file's.
     char copyName[TEXT_SIZE];
-    if (s.infProviderName[0] && IsBareFileName(s.fileNameInf) &&
-        (!ComposeInto(copyName, "%s%s", s.infProviderName, s.fileNameInf) || !IsBareFileName(copyName))) {
-        RefuseName(reads.FindByDestination(s.infProviderName), s.infProviderName, WhyNotBareFileName(copyName),
+    if (s.infProviderName[0] && IsBareFileName(s.fileNameInf, s.isLeadByte) &&
+        (!ComposeInto(copyName, "%s%s", s.infProviderName, s.fileNameInf) || !IsBareFileName(copyName, s.isLeadByte))) {
+        RefuseName(reads.FindByDestination(s.infProviderName), s.infProviderName, WhyNotBareFileName(copyName, s.isLeadByte),
                    "a removal leaves Windows' copy of the INF", bit, f);
     }
 
     if (plan.entryComposed) return;
     const char* entry = "Setup.exe makes no uninstall entry";
-    if (!IsRelativeFolderPath(s.vendorName)) {
-        RefuseName(reads.FindByDestination(s.vendorName), s.vendorName, WhyNotRelativeFolderPath(s.vendorName), entry,
+    if (!IsRelativeFolderPath(s.vendorName, s.isLeadByte)) {
+        RefuseName(reads.FindByDestination(s.vendorName), s.vendorName, WhyNotRelativeFolderPath(s.vendorName, s.isLeadByte), entry,
                    bit, f);
-    } else if (s.productName[0] && !IsRelativeFolderPath(s.productName)) {
-        RefuseName(reads.FindByDestination(s.productName), s.productName, WhyNotRelativeFolderPath(s.productName),
+    } else if (s.productName[0] && !IsRelativeFolderPath(s.productName, s.isLeadByte)) {
+        RefuseName(reads.FindByDestination(s.productName), s.productName, WhyNotRelativeFolderPath(s.productName, s.isLeadByte),
                    entry, bit, f);
     } else {
         f.Add(SEVERITY_WARNING, bit, "the uninstall entry's paths are longer than 259 characters: %s", entry);

@@ -70,10 +70,12 @@ void FindReaders(const RecordingIni& ini, FamilyPlan& plan) {
 
 }  // namespace
 
-void PlanFamily(const RecordingIni& ini, OsKind kind, const char* discFolder, FamilyPlan& plan) {
+void PlanFamily(const RecordingIni& ini, OsKind kind, const char* discFolder, LeadBytePredicate isLeadByte,
+                FamilyPlan& plan) {
     SetupState& s = plan.state;
     s = SetupState();
     s.osKind = kind;
+    s.isLeadByte = isLeadByte;
     CopyText(s.sourceDir, discFolder);
     CopyText(s.windowsDir, WINDOWS_FOLDER);
     CopyText(s.systemDir, SYSTEM_FOLDER);
@@ -85,7 +87,6 @@ void PlanFamily(const RecordingIni& ini, OsKind kind, const char* discFolder, Fa
     PlanInstallation(s, plan.install);
     PlanDriveSettings(s, plan.driveNames, plan.settings);
     plan.wizardPnpDisk = PnpDiskInWizard(s);
-    plan.trayPlanned = plan.install.registerTrayMonitor && PlanTrayMonitor(s, plan.tray);
 
     plan.entryComposed = ComposeUninstallEntryPaths(s, plan.entry);
     ComposeInto(plan.setupSource, "%s\\%s", s.sourceDir, "Setup.exe");

@@ -5,7 +5,6 @@
 #include "../app/setup_ini.h"
 #include "../install/drive_settings_plan.h"
 #include "../install/install_plan.h"
-#include "../install/tray_monitor_plan.h"
 #include "../install/uninstall_entry_paths.h"
 #include "../remove/removal_plan.h"
 
@@ -37,8 +36,6 @@ struct FamilyPlan {
     bool userDriveNames;   // [Win2KXP_DriveName] UserDefine starts with 1
     DriveSettings settings;
     WizardPnpDisk wizardPnpDisk;
-    TrayMonitorPlan tray;
-    bool trayPlanned;
 
     UninstallEntryPaths entry;
     bool entryComposed;
@@ -51,8 +48,9 @@ struct FamilyPlan {
 
 // Reads setup.ini through `ini` as start-up and the drive settings do, then composes
 // every plan for the disc in discFolder (as Setup.exe's own folder: full, no trailing
-// backslash).
-void PlanFamily(const RecordingIni& ini, OsKind kind, const char* discFolder, FamilyPlan& plan);
+// backslash), with names walked by the code page's lead-byte rule.
+void PlanFamily(const RecordingIni& ini, OsKind kind, const char* discFolder, LeadBytePredicate isLeadByte,
+                FamilyPlan& plan);
 
 // Every (section, key) Setup.exe can read, on any family, whatever the file holds.
 void LearnReadableKeys(KeyList& keys);

@@ -3,6 +3,7 @@
 
 #include "check_arguments.h"
 #include "disc_check.h"
+#include "../app/environment_probe.h"
 #include "../app/profile_ini.h"
 #include "../text/bounded_text.h"
 
@@ -148,7 +149,7 @@ int main(int argc, char** argv) {
     }
     ProfileIni ini(folder);
     DiscFolder disc(folder);
-    CheckOptions options = {folder, args.family, args.quiet};
+    CheckOptions options = {folder, args.family, args.quiet, IsAnsiLeadByte};
     CheckCounts counts = {0, 0, 0};
     if (!CheckDisc(ini, disc, options, out, counts)) {
         errors.Line("DiscCheck: out of memory");

@@ -10,6 +10,14 @@ bool IsDotName(const char* part, const char* end) {
     return (length == 1 && part[0] == '.') || (length == 2 && part[0] == '.' && part[1] == '.');
 }
 
+// Empty, or dots and blanks only: Windows drops trailing dots and blanks.
+bool IsDotsAndBlanks(const char* part, const char* end) {
+    for (const char* p = part; p < end; ++p) {
+        if (*p != '.' && *p != ' ') return false;
+    }
+    return true;
+}
+
 char Lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 
 // Edit distance, letter case ignored; anything beyond `limit` counts as limit + 1.
@@ -35,25 +43,34 @@ int Distance(const char* a, const char* b, int limit) {
 
 }  // namespace
 
-const char* WhyNotBareFileName(const char* name) {
+// Why one part of a name, from part to end, names no file of its own.
+const char* WhyNotAName(const char* part, const char* end) {
+    if (part == end) return "it holds an empty folder name (\\\\)";
+    if (IsDotName(part, end)) return "it holds a . or .. folder";
+    return "it holds a part of only dots and blanks, which Windows drops";
+}
+
+const char* WhyNotBareFileName(const char* name, LeadBytePredicate isLeadByte) {
     if (!name || !*name) return "it is empty";
-    for (const char* p = name; *p; ++p) {
+    for (const char* p = name; *p; p += CharacterSize(p, isLeadByte)) {
         if (IsSeparator(*p)) return "it holds a folder (\\ or /)";
         if (*p == ':') return "it holds a drive or a stream (:)";
+        if (IsUnfinishedCharacter(p, isLeadByte)) return "it ends in half a double-byte character";
     }
     if (IsDotName(name, name + TextLength(name))) return "it names a folder (. or ..)";
+    if (IsDotsAndBlanks(name, name + TextLength(name))) return "it is only dots and blanks, which Windows drops";
     return "it is not a bare file name";
 }
 
-const char* WhyNotRelativeFolderPath(const char* path) {
+const char* WhyNotRelativeFolderPath(const char* path, LeadBytePredicate isLeadByte) {
     if (!path || !*path) return "it is empty";
     if (IsSeparator(path[0])) return "it begins with \\ or /, a path from the drive's root";
     const char* part = path;
-    for (const char* p = path;; ++p) {
+    for (const char* p = path;; p += CharacterSize(p, isLeadByte)) {
         if (*p == ':') return "it holds a drive (:)";
+        if (IsUnfinishedCharacter(p, isLeadByte)) return "it ends in half a double-byte character";
         if (*p == '\0' || IsSeparator(*p)) {
-            if (p == part) return "it holds an empty folder name (\\\\)";
-            if (IsDotName(part, p)) return "it holds a . or .. folder";
+            if (IsDotsAndBlanks(part, p)) return WhyNotAName(part, p);
             if (*p == '\0') break;
             part = p + 1;
         }

@@ -55,11 +55,12 @@ void PrintInstallation(const FamilyPlan& plan, ReportWriter& out) {
     }
     out.Put("  registry HKLM\\").Value(plan.settings.key).EndLine();
     for (int i = 0; i < plan.settings.count; ++i) PrintValue(plan.settings.values[i], plan.wizardPnpDisk, out);
-    if (plan.trayPlanned) {
+    if (plan.install.registerTrayMonitor) {
+        const FileCopy& monitor = plan.install.trayMonitor;
         out.Line("  tray monitor:");
-        if (plan.tray.source[0]) PrintCopy(plan.tray.source, plan.tray.destination, out);
+        PrintCopy(monitor.source, monitor.destination, out);
         out.Put("    registry HKLM\\").Put(TRAY_MONITOR_RUN_KEY).Put(": ").Put(TRAY_MONITOR_RUN_VALUE).Put(" = \"")
-            .Value(plan.tray.destination).Put("\" (REG_SZ)").EndLine();
+            .Value(monitor.destination).Put("\" (REG_SZ)").EndLine();
     }
     PrintHelper(plan, out);
     out.Line("  after the helper has run, copied:");

@@ -21,7 +21,10 @@ bool InstallDriver() {
 
     if (plan.driverToUnlock[0]) SetFileAttributesA(plan.driverToUnlock, FILE_ATTRIBUTE_NORMAL);
     WriteDriveSettings();
-    if (plan.registerTrayMonitor) RegisterTrayMonitor();
+    if (plan.registerTrayMonitor) {
+        CopyOver(plan.trayMonitor);
+        RegisterTrayMonitor(plan.trayMonitor.destination);
+    }
 
     bool helperRan = plan.helperRunnable &&
                      RunAndWait(plan.helperPath, plan.commandLine, HELPER_TIME_LIMIT_SECONDS) == RUN_COMPLETED;

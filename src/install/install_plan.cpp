@@ -2,7 +2,12 @@
 #include "../text/bounded_text.h"
 #include "../app/file_names.h"
 
+const char TRAY_MONITOR_RUN_KEY[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
+const char TRAY_MONITOR_RUN_VALUE[] = "HidMonitor";
+
 namespace {
+
+const char TRAY_MONITOR[] = "TRAYM.exe";
 
 const char* HelperName(OsKind kind) {
     switch (kind) {
@@ -32,10 +37,10 @@ const char* DeviceArgument(const SetupState& s) {
     }
 }
 
-void AddCopy(InstallPlan& plan, const char* destinationName, bool sourceFits, const char* source,
-             const char* destinationFormat, const char* destinationFolder) {
+void AddCopy(InstallPlan& plan, const SetupState& s, const char* destinationName, bool sourceFits,
+             const char* source, const char* destinationFormat, const char* destinationFolder) {
     FileCopy& copy = plan.copies[plan.copyCount];
-    if (!sourceFits || !IsBareFileName(destinationName)) return;
+    if (!sourceFits || !destinationFolder[0] || !IsBareFileName(destinationName, s.isLeadByte)) return;
     if (!CopyText(copy.source, source)) return;
     if (!ComposeInto(copy.destination, destinationFormat, destinationFolder, destinationName)) return;
     ++plan.copyCount;
@@ -45,13 +50,20 @@ void AddCopyFromDisc(InstallPlan& plan, const SetupState& s, const char* relativ
                      const char* destinationName, const char* destinationFormat, const char* destinationFolder) {
     char source[TEXT_SIZE];
     bool fits = ComposeInto(source, "%s%s", s.sourceDir, relativeSource);
-    AddCopy(plan, destinationName, fits, source, destinationFormat, destinationFolder);
+    AddCopy(plan, s, destinationName, fits, source, destinationFormat, destinationFolder);
 }
 
 void AddIconLibraryCopy(InstallPlan& plan, const SetupState& s) {
     char source[TEXT_SIZE];
-    bool fits = IsBareFileName(s.fileNameIcon) && ComposeInto(source, "%s\\%s", s.sourceDir, s.fileNameIcon);
-    AddCopy(plan, s.fileNameIcon, fits, source, "%s\\%s", s.windowsDir);
+    bool fits = IsBareFileName(s.fileNameIcon, s.isLeadByte) &&
+                ComposeInto(source, "%s\\%s", s.sourceDir, s.fileNameIcon);
+    AddCopy(plan, s, s.fileNameIcon, fits, source, "%s\\%s", s.windowsDir);
+}
+
+void PlanTrayMonitor(InstallPlan& plan, const SetupState& s) {
+    FileCopy& monitor = plan.trayMonitor;
+    plan.registerTrayMonitor = s.windowsDir[0] && ComposeInto(monitor.source, "%s\\%s", s.sourceDir, TRAY_MONITOR) &&
+                               ComposeInto(monitor.destination, "%s\\%s", s.windowsDir, TRAY_MONITOR);
 }
 
 }  // namespace
@@ -59,18 +71,20 @@ void AddIconLibraryCopy(InstallPlan& plan, const SetupState& s) {
 void PlanInstallation(const SetupState& s, InstallPlan& plan) {
     plan = InstallPlan();
     plan.helperName = HelperName(s.osKind);
+    // Every step reads from the disc; an unknown folder would be the current drive's root.
+    if (!s.sourceDir[0]) return;
     bool pathFits = ComposeInto(plan.helperPath, "%s\\%s", s.sourceDir, plan.helperName);
 
     bool infFits = ComposeInto(plan.infSource, "%s%s", s.sourceDir, s.infPath);
 
     if (s.osKind < OS_WINME) {
-        if (IsBareFileName(s.fileNameSys)) {
+        if (s.windowsDir[0] && IsBareFileName(s.fileNameSys, s.isLeadByte)) {
             ComposeInto(plan.driverToUnlock, "%s\\system32\\drivers\\%s", s.windowsDir, s.fileNameSys);
         }
         bool lineFits = ComposeInto(plan.commandLine, "\"%s\\%s\" \"%s\" ENUM\\%s", s.sourceDir, plan.helperName,
                                     plan.infSource, s.hardwareId);
         plan.helperRunnable = pathFits && infFits && lineFits;
-        plan.registerTrayMonitor = true;
+        PlanTrayMonitor(plan, s);
         AddCopyFromDisc(plan, s, s.drvPathSys, s.fileNameSys, "%s\\system32\\drivers\\%s", s.windowsDir);
         AddCopyFromDisc(plan, s, s.drvPathPdr, s.fileNamePdr, "%s\\iosubsys\\%s", s.systemDir);
         AddCopyFromDisc(plan, s, s.infPathDisk, s.fileNameInfDisk, "%s\\inf\\%s", s.windowsDir);
@@ -79,7 +93,7 @@ void PlanInstallation(const SetupState& s, InstallPlan& plan) {
         bool lineFits = ComposeInto(plan.commandLine, "%s\\%s \"%s\" %s", s.sourceDir, plan.helperName, plan.infSource,
                                     DeviceArgument(s));
         plan.helperRunnable = pathFits && infFits && lineFits;
-        plan.registerTrayMonitor = s.osKind == OS_WINME;
+        if (s.osKind == OS_WINME) PlanTrayMonitor(plan, s);
         AddIconLibraryCopy(plan, s);
     }
 }

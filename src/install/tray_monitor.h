@@ -1,5 +1,5 @@
 #pragma once
 
-// Copies the disc's TRAYM.exe into the Windows folder and starts it with Windows
-// for every user ("HidMonitor" in the machine's Run key).
-void RegisterTrayMonitor();
+// Starts the tray monitor, copied to monitorPath, with Windows for every user
+// ("HidMonitor" in the machine's Run key).
+void RegisterTrayMonitor(const char* monitorPath);

@@ -14,7 +14,7 @@ HRESULT CreateUninstallEntry() {
     UninstallEntryPaths p;
     char sourceProgram[TEXT_SIZE];
     char sourceConfiguration[TEXT_SIZE];
-    if (!ComposeUninstallEntryPaths(setupState, p) ||
+    if (!ComposeUninstallEntryPaths(setupState, p) || !setupState.sourceDir[0] ||
         !ComposeInto(sourceProgram, "%s\\%s", setupState.sourceDir, "Setup.exe") ||
         !ComposeInto(sourceConfiguration, "%s\\%s", setupState.sourceDir, "Setup.ini")) {
         return E_INVALIDARG;

@@ -6,8 +6,8 @@ bool ComposeUninstallEntryPaths(const SetupState& s, UninstallEntryPaths& p) {
     p = UninstallEntryPaths();
     p.hasProductFolder = s.productName[0] != '\0';
     if (!s.programsDir[0] || !s.programFilesDir[0]) return false;
-    if (!IsRelativeFolderPath(s.vendorName)) return false;
-    if (p.hasProductFolder && !IsRelativeFolderPath(s.productName)) return false;
+    if (!IsRelativeFolderPath(s.vendorName, s.isLeadByte)) return false;
+    if (p.hasProductFolder && !IsRelativeFolderPath(s.productName, s.isLeadByte)) return false;
 
     char folderName[TEXT_SIZE];
     bool fits = p.hasProductFolder ? ComposeInto(folderName, "%s\\%s", s.vendorName, s.productName)

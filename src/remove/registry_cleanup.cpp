@@ -2,6 +2,7 @@
 
 #include "registry_cleanup.h"
 #include "removal_plan.h"
+#include "subkey_walk.h"
 #include "../text/bounded_text.h"
 #include "../install/drive_settings_plan.h"
 
@@ -41,7 +42,8 @@ bool DriveKeyIsOurs(HKEY driveIcons, const char* drive) {
         RegOpenKeyExA(driveIcons, iconKey, 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS) {
         return false;
     }
-    bool ours = ReadString(key, nullptr, defaultIcon) && DefaultIconNamesLibrary(defaultIcon, setupState.fileNameIcon);
+    bool ours = ReadString(key, nullptr, defaultIcon) &&
+                DefaultIconNamesLibrary(defaultIcon, setupState.fileNameIcon, setupState.isLeadByte);
     RegCloseKey(key);
     return ours;
 }
@@ -53,25 +55,42 @@ bool DeleteDriveKey(HKEY driveIcons, const char* drive) {
     return RegDeleteKeyA(driveIcons, drive) == ERROR_SUCCESS;
 }
 
-// Each pass either removes a drive key or moves past it, so the walk always ends.
+// The subkeys of an open key, as RegEnumKeyExA reads them.
+class RegistrySubkeys : public SubkeyWalk {
+public:
+    explicit RegistrySubkeys(HKEY key) : key_(key) {}
+
+    SubkeyRead Read(uint32_t index, char* name, size_t size) override {
+        DWORD length = static_cast<DWORD>(size);
+        LONG status = RegEnumKeyExA(key_, index, name, &length, nullptr, nullptr, nullptr, nullptr);
+        if (status == ERROR_NO_MORE_ITEMS) return SubkeyRead::End;
+        return status == ERROR_SUCCESS ? SubkeyRead::Found : SubkeyRead::Failed;
+    }
+
+protected:
+    HKEY key_;
+};
+
+// The drive keys of DriveIcons whose DefaultIcon names our icon library go.
+class OurDriveIcons final : public RegistrySubkeys {
+public:
+    using RegistrySubkeys::RegistrySubkeys;
+    bool Visit(const char* drive) override { return DriveKeyIsOurs(key_, drive) && DeleteDriveKey(key_, drive); }
+};
+
 void DeleteOurDriveIcons() {
     HKEY driveIcons;
     if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, DRIVE_ICONS_KEY, 0, KEY_ALL_ACCESS, &driveIcons) != ERROR_SUCCESS) return;
-    DWORD index = 0;
-    for (;;) {
-        char drive[TEXT_SIZE];
-        DWORD length = sizeof drive;
-        LONG status = RegEnumKeyExA(driveIcons, index, drive, &length, nullptr, nullptr, nullptr, nullptr);
-        if (status == ERROR_NO_MORE_ITEMS) break;
-        if (status == ERROR_SUCCESS && DriveKeyIsOurs(driveIcons, drive) && DeleteDriveKey(driveIcons, drive)) continue;
-        if (++index == 0) break;
-    }
+    OurDriveIcons walk(driveIcons);
+    int deleted = WalkSubkeys(walk);
+    // DriveIcons itself goes only when our deletions left it empty.
     DWORD subKeys = 1, values = 1;
-    bool empty = RegQueryInfoKeyA(driveIcons, nullptr, nullptr, nullptr, &subKeys, nullptr, nullptr, &values, nullptr,
-                                  nullptr, nullptr, nullptr) == ERROR_SUCCESS &&
-                 subKeys == 0 && values == 0;
+    bool emptied = deleted > 0 &&
+                   RegQueryInfoKeyA(driveIcons, nullptr, nullptr, nullptr, &subKeys, nullptr, nullptr, &values,
+                                    nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS &&
+                   subKeys == 0 && values == 0;
     RegCloseKey(driveIcons);
-    if (empty) RegDeleteKeyA(HKEY_LOCAL_MACHINE, DRIVE_ICONS_KEY);
+    if (emptied) RegDeleteKeyA(HKEY_LOCAL_MACHINE, DRIVE_ICONS_KEY);
 }
 
 void DeleteOemInfCopiesOf(const char* instanceKey) {
@@ -87,12 +106,26 @@ void DeleteOemInfCopiesOf(const char* instanceKey) {
                 ReadString(instance, "Driver", driver);
     RegCloseKey(instance);
     if (!ours || !ComposeInto(classKey, "%s%s", CLASS_KEY, driver) || !ReadStringOf(classKey, "InfPath", infPath) ||
-        !InfStemToDelete(infPath, stem, sizeof stem)) {
+        !InfStemToDelete(infPath, setupState.isLeadByte, stem, sizeof stem)) {
         return;
     }
     if (ComposeInto(file, "%s\\inf\\%s.inf", setupState.windowsDir, stem)) DeleteFileA(file);
     if (ComposeInto(file, "%s\\inf\\%s.pnf", setupState.windowsDir, stem)) DeleteFileA(file);
 }
+
+// Each instance of the device names the driver store's copies to delete.
+class OemInfCopies final : public RegistrySubkeys {
+public:
+    OemInfCopies(HKEY device, const char* instancePrefix) : RegistrySubkeys(device), prefix_(instancePrefix) {}
+    bool Visit(const char* instance) override {
+        char instanceKey[TEXT_SIZE];
+        if (ComposeInto(instanceKey, "%s%s", prefix_, instance)) DeleteOemInfCopiesOf(instanceKey);
+        return false;
+    }
+
+private:
+    const char* prefix_;
+};
 
 }  // namespace
 
@@ -111,27 +144,14 @@ void DeleteDriveSettings() {
 void DeleteOemInfCopies() {
     char deviceKey[TEXT_SIZE];
     char prefix[TEXT_SIZE];
-    if (!ComposeInto(deviceKey, "%s\\%s", ENUM_KEY, setupState.hardwareId) ||
+    // The copies lie in the Windows folder's inf folder: none to delete in an unknown one.
+    if (!setupState.windowsDir[0] || !ComposeInto(deviceKey, "%s\\%s", ENUM_KEY, setupState.hardwareId) ||
         !ComposeInto(prefix, "%s\\", deviceKey)) {
         return;
     }
     HKEY device;
     if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, deviceKey, 0, KEY_ENUMERATE_SUB_KEYS, &device) != ERROR_SUCCESS) return;
-    // A walk that keeps failing ends after this many failures in a row.
-    const int MAX_FAILURES_IN_A_ROW = 64;
-    int failures = 0;
-    for (DWORD index = 0; failures < MAX_FAILURES_IN_A_ROW; ++index) {
-        char name[TEXT_SIZE];
-        DWORD length = sizeof name;
-        LONG status = RegEnumKeyExA(device, index, name, &length, nullptr, nullptr, nullptr, nullptr);
-        if (status == ERROR_NO_MORE_ITEMS) break;
-        if (status != ERROR_SUCCESS) {
-            ++failures;
-            continue;
-        }
-        failures = 0;
-        char instanceKey[TEXT_SIZE];
-        if (ComposeInto(instanceKey, "%s%s", prefix, name)) DeleteOemInfCopiesOf(instanceKey);
-    }
+    OemInfCopies walk(device, prefix);
+    WalkSubkeys(walk);
     RegCloseKey(device);
 }

@@ -8,7 +8,8 @@ struct FileDeletion {
 };
 
 // The driver files an installation placed into the Windows folders, each list in the
-// order of deletion. Names that are not bare file names are left out.
+// order of deletion. Names that are not bare file names, and files in a folder that is
+// unknown (empty), are left out.
 struct InstalledFiles {
     FileDeletion windows9xFiles[3];   // below 2000: iosubsys, inf\other, inf
     int windows9xCount;
@@ -18,10 +19,10 @@ struct InstalledFiles {
 void PlanInstalledFileDeletion(const SetupState& state, InstalledFiles& plan);
 
 // The driver store's copy named by a class key's "InfPath" ("oem12.inf"): the name
-// without its four-character extension. False for a name that is not bare, shorter
-// than five characters, or the system's own "usbstor".
-bool InfStemToDelete(const char* infPath, char* stem, size_t size);
+// without its four-byte extension. False for a name, or a stem, that is not bare, for a
+// name shorter than five bytes, and for the system's own "usbstor".
+bool InfStemToDelete(const char* infPath, LeadBytePredicate isLeadByte, char* stem, size_t size);
 
 // A DriveIcons "DefaultIcon" value ("C:\WINDOWS\ZELKI_J.dll,3", quotes allowed) names
-// the icon library iconLibrary (a bare file name; letter case ignored).
-bool DefaultIconNamesLibrary(const char* defaultIcon, const char* iconLibrary);
+// the icon library iconLibrary (a bare file name; ASCII letter case ignored).
+bool DefaultIconNamesLibrary(const char* defaultIcon, const char* iconLibrary, LeadBytePredicate isLeadByte);

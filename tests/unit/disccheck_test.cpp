@@ -110,7 +110,7 @@ struct Report : TextSink {
 
 Report Check(const FakeDisc& disc, int family = -1, bool quiet = false) {
     Report report;
-    CheckOptions options = {"D:", family, quiet};
+    CheckOptions options = {"D:", family, quiet, nullptr};
     EXPECT_TRUE(CheckDisc(disc, disc, options, report, report.counts));
     return report;
 }
@@ -166,15 +166,16 @@ TEST(DiscCheck, FindingsOfAFaultyDiscAndWhichFamiliesTheyConcern) {
 }
 
 TEST(NameReasons, EveryRefusedNameIsExplained) {
-    for (const char* name : {"", "a\\b", "a/b", "C:x", "x:", ".", ".."}) {
-        ASSERT_FALSE(IsBareFileName(name)) << name;
-        EXPECT_STRNE("it is not a bare file name", WhyNotBareFileName(name)) << name;
+    for (const char* name : {"", "a\\b", "a/b", "C:x", "x:", ".", "..", "...", " ", ". "}) {
+        ASSERT_FALSE(IsBareFileName(name, nullptr)) << name;
+        EXPECT_STRNE("it is not a bare file name", WhyNotBareFileName(name, nullptr)) << name;
     }
-    for (const char* path : {"", "\\Acme", "/Acme", "C:Acme", "Acme\\\\Reader", "..", "Acme\\..", "Acme\\.\\Reader"}) {
-        ASSERT_FALSE(IsRelativeFolderPath(path)) << path;
-        EXPECT_STRNE("it is not a folder path below its base", WhyNotRelativeFolderPath(path)) << path;
+    for (const char* path : {"", "\\Acme", "/Acme", "C:Acme", "Acme\\\\Reader", "..", "Acme\\..", "Acme\\.\\Reader",
+                             "Acme\\ .", "Acme\\..."}) {
+        ASSERT_FALSE(IsRelativeFolderPath(path, nullptr)) << path;
+        EXPECT_STRNE("it is not a folder path below its base", WhyNotRelativeFolderPath(path, nullptr)) << path;
     }
-    EXPECT_STREQ("it holds a . or .. folder", WhyNotRelativeFolderPath("Acme\\..\\..\\Windows"));
+    EXPECT_STREQ("it holds a . or .. folder", WhyNotRelativeFolderPath("Acme\\..\\..\\Windows", nullptr));
 }
 
 TEST(NameReasons, ClosestKnownName) {

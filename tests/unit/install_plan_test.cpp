@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "../support/code_pages.h"
 #include "install/install_plan.h"
 
 namespace {
@@ -70,6 +71,10 @@ TEST(InstallPlan, EachFamilyGetsItsHelperCommandLineAndCopies) {
         EXPECT_EQ(helperPath, plan.helperPath);
         EXPECT_TRUE(plan.helperRunnable);
         EXPECT_EQ(c.trayMonitor, plan.registerTrayMonitor);
+        if (c.trayMonitor) {
+            EXPECT_STREQ("D:\\Disc\\TRAYM.exe", plan.trayMonitor.source);
+            EXPECT_STREQ("C:\\WINDOWS\\TRAYM.exe", plan.trayMonitor.destination);
+        }
         if (!c.device) {
             EXPECT_EQ("\"" + helperPath + "\" \"D:\\Disc\\Win2K\\zelk.inf\" ENUM\\" + id, plan.commandLine);
             EXPECT_STREQ("C:\\WINDOWS\\system32\\drivers\\zelk.sys", plan.driverToUnlock);
@@ -105,6 +110,37 @@ TEST(InstallPlan, NamesThatAreNotBareDropOnlyTheirCopy) {
     EXPECT_EQ((std::vector<std::string>{SYS_COPY, PDR_COPY, INF_COPY}), Copies(Plan(s)));
     s.osKind = OS_VISTA64;
     EXPECT_EQ(0, Plan(s).copyCount);
+
+    // "表" in code page 932 ends in 0x5C, which is no separator there.
+    strcpy(s.fileNameIcon, "\x95\x5C.dll");
+    EXPECT_EQ(0, Plan(s).copyCount);
+    s.isLeadByte = support::ShiftJisLeadByte;
+    EXPECT_EQ(std::vector<std::string>{"D:\\Disc\\\x95\x5C.dll > C:\\WINDOWS\\\x95\x5C.dll"}, Copies(Plan(s)));
+}
+
+TEST(InstallPlan, UnknownFoldersAreNeverTheDrivesRoot) {
+    // Without the disc's folder nothing is run, registered or copied.
+    for (OsKind kind : {OS_WIN98, OS_WINME, OS_WINXP}) {
+        SCOPED_TRACE(int(kind));
+        InstallPlan plan = Plan(State(kind, ""));
+        EXPECT_FALSE(plan.helperRunnable);
+        EXPECT_STREQ("", plan.helperPath);
+        EXPECT_STREQ("", plan.commandLine);
+        EXPECT_STREQ("", plan.driverToUnlock);
+        EXPECT_FALSE(plan.registerTrayMonitor);
+        EXPECT_EQ(0, plan.copyCount);
+    }
+    // Without the Windows or system folder, only what goes there is dropped.
+    SetupState s = State(OS_WIN98);
+    s.windowsDir[0] = '\0';
+    InstallPlan plan = Plan(s);
+    EXPECT_TRUE(plan.helperRunnable);
+    EXPECT_STREQ("", plan.driverToUnlock);
+    EXPECT_FALSE(plan.registerTrayMonitor);
+    EXPECT_EQ(std::vector<std::string>{PDR_COPY}, Copies(plan));
+    s = State(OS_WIN98);
+    s.systemDir[0] = '\0';
+    EXPECT_EQ((std::vector<std::string>{SYS_COPY, INF_COPY, ICON_COPY}), Copies(Plan(s)));
 }
 
 TEST(InstallPlan, WhatDoesNotFitIsNeitherRunNorCopied) {

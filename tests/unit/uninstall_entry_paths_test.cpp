@@ -2,6 +2,7 @@
 #include <cstring>
 #include <string>
 
+#include "../support/code_pages.h"
 #include "install/uninstall_entry_paths.h"
 
 namespace {
@@ -36,6 +37,13 @@ TEST(UninstallEntryPaths, VendorAndProductFolders) {
     EXPECT_STREQ("C:\\Program Files\\Acme", p.programFolder);
     EXPECT_STREQ("C:\\Program Files\\Acme\\Setup.exe", p.copiedProgram);
     EXPECT_STREQ("C:\\Start Menu\\Programs\\Acme\\Uninstall.lnk", p.shortcut);
+
+    // "一覧表" in code page 932 ends in 0x5C: a folder of its own, not two.
+    SetupState japanese = State("Acme", "\x88\xea\x97\x97\x95\x5c");
+    EXPECT_FALSE(ComposeUninstallEntryPaths(japanese, p));   // in a single-byte code page
+    japanese.isLeadByte = support::ShiftJisLeadByte;
+    ASSERT_TRUE(ComposeUninstallEntryPaths(japanese, p));
+    EXPECT_STREQ("C:\\Start Menu\\Programs\\Acme\\\x88\xea\x97\x97\x95\x5c\\Uninstall.lnk", p.shortcut);
 }
 
 TEST(UninstallEntryPaths, RefusesNamesLeadingOutAndPathsThatDoNotFit) {
