@@ -177,9 +177,17 @@ int main(int argc, char** argv) {
     Compare({"quiet installation: Setup.exe -q / bare launcher", "ms",
              [&] { return UntilExit(setup + " -q"); }, [&] { return UntilExit(launcher); }},
             rounds);
+    const std::string empty = "\"" + floors + "\\bench_empty.exe\"";
+    // The start-up steps run beside Setup.exe, so that they read the same setup.ini.
+    const std::string steps = "\"" + disc + "\\bench_startup_steps.exe\"";
     Compare({"a start that does nothing: Setup.exe -Embedding / empty", "ms",
-             [&] { return UntilExit(setup + " -Embedding"); },
-             [&] { return UntilExit("\"" + floors + "\\bench_empty.exe\""); }},
+             [&] { return UntilExit(setup + " -Embedding"); }, [&] { return UntilExit(empty); }},
+            rounds);
+    Compare({"  of which the start-up's system calls alone / empty", "ms", [&] { return UntilExit(steps); },
+             [&] { return UntilExit(empty); }},
+            rounds);
+    Compare({"  and Setup.exe -Embedding / those calls alone", "ms",
+             [&] { return UntilExit(setup + " -Embedding"); }, [&] { return UntilExit(steps); }},
             rounds);
     Compare({"the wizard's first page: Setup.exe / bare dialog", "ms",
              [&] { return UntilDialogShown(setup); },
