@@ -19,9 +19,9 @@
 namespace {
 
 // The device search's probe: records the matched instance id for the removal.
-bool IsPresent(const char* hardwareId, void* state) {
-    char* matched = static_cast<SetupState*>(state)->matchedInstanceId;
-    return FindPresentDevice(hardwareId, matched, sizeof static_cast<SetupState*>(state)->matchedInstanceId);
+bool IsPresent(const char* hardwareId, void* context) {
+    SetupState& state = *static_cast<SetupState*>(context);
+    return FindPresentDevice(hardwareId, state.matchedInstanceId, sizeof state.matchedInstanceId);
 }
 
 // A GUI program has no console: the line reaches a caller that redirected our output.
