@@ -50,3 +50,11 @@ step_shown() {
   "$@" || status=$?
   [ "$status" = 0 ] || _step_failed "$what" "$status" "" "$@"
 }
+
+# Configures the host build. One configured with another compiler than the preset's
+# (clang; g++ before) starts afresh: CMake fails once on such a switch before taking it.
+configure_host_build() {
+  local cache=build/host/CMakeCache.txt
+  if [ -f "$cache" ] && ! grep -q '^CMAKE_CXX_COMPILER:[A-Z]*=.*clang' "$cache"; then rm -rf build/host; fi
+  step "configure the host build" cmake --preset host
+}
