@@ -2,11 +2,6 @@
 #include <stdlib.h>
 
 #include "setup_app.h"
-#include "environment_probe.h"
-#include "profile_ini.h"
-#include "setup_ini.h"
-#include "setup_state.h"
-#include "switches.h"
 #include "../com/com_module.h"
 #include "../device/device_list.h"
 #include "../framework/command_line.h"
@@ -14,6 +9,11 @@
 #include "../install/uninstall_entry.h"
 #include "../remove/remove_installation.h"
 #include "../res/resource_ids.h"
+#include "../state/environment_probe.h"
+#include "../state/profile_ini.h"
+#include "../state/setup_ini.h"
+#include "../state/setup_state.h"
+#include "../state/switches.h"
 #include "../ui/main_frame.h"
 
 namespace {

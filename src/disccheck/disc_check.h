@@ -2,7 +2,7 @@
 // Windows family, then what its author should know, each with a severity.
 #pragma once
 #include "report_writer.h"
-#include "../app/ini_source.h"
+#include "../state/ini_source.h"
 #include "../text/double_byte.h"
 
 // What the check reads of a disc besides the values Setup.exe reads.

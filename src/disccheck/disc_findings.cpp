@@ -1,7 +1,7 @@
 #include "disc_findings.h"
 #include "name_reasons.h"
 #include "title_width.h"
-#include "../app/file_names.h"
+#include "../state/file_names.h"
 #include "../text/bounded_text.h"
 
 namespace {

@@ -1,6 +1,6 @@
 // The Windows families a driver disc serves, as the check names them.
 #pragma once
-#include "../app/setup_state.h"
+#include "../state/setup_state.h"
 
 struct Family {
     OsKind kind;

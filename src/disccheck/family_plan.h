@@ -2,7 +2,7 @@
 // plans, run without acting. Folders only the target machine knows are placeholders.
 #pragma once
 #include "recording_ini.h"
-#include "../app/setup_ini.h"
+#include "../state/setup_ini.h"
 #include "../install/drive_settings_plan.h"
 #include "../install/install_plan.h"
 #include "../install/uninstall_entry_paths.h"

@@ -3,8 +3,8 @@
 
 #include "check_arguments.h"
 #include "disc_check.h"
-#include "../app/environment_probe.h"
-#include "../app/profile_ini.h"
+#include "../state/environment_probe.h"
+#include "../state/profile_ini.h"
 #include "../text/bounded_text.h"
 
 namespace {

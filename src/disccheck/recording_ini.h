@@ -1,8 +1,8 @@
 // The keys of setup.ini that Setup.exe's own reading code asks for, learnt by letting
 // it read through a source that remembers every (section, key).
 #pragma once
-#include "../app/ini_source.h"
-#include "../app/setup_state.h"
+#include "../state/ini_source.h"
+#include "../state/setup_state.h"
 
 const size_t INI_NAME_SIZE = 64;
 

@@ -2,7 +2,7 @@
 
 #include "drive_settings.h"
 #include "drive_settings_plan.h"
-#include "../app/profile_ini.h"
+#include "../state/profile_ini.h"
 #include "../framework/language_strings.h"
 #include "../res/resource_ids.h"
 

@@ -3,8 +3,8 @@
 #pragma once
 #include <stdint.h>
 
-#include "../app/setup_ini.h"
-#include "../app/setup_state.h"
+#include "../state/setup_ini.h"
+#include "../state/setup_state.h"
 
 // Under HKEY_LOCAL_MACHINE; the trailing backslashes are part of the names.
 extern const char DRIVER_PARAMETERS_KEY[];   // NT family

@@ -1,6 +1,6 @@
 #include "install_plan.h"
 #include "../text/bounded_text.h"
-#include "../app/file_names.h"
+#include "../state/file_names.h"
 
 const char TRAY_MONITOR_RUN_KEY[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
 const char TRAY_MONITOR_RUN_VALUE[] = "HidMonitor";

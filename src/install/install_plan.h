@@ -1,7 +1,7 @@
 // What an installation does on the running Windows family, composed before anything
 // is done: the helper installer and its command line, and the files to copy.
 #pragma once
-#include "../app/setup_state.h"
+#include "../state/setup_state.h"
 
 struct FileCopy {
     char source[TEXT_SIZE];

@@ -1,6 +1,6 @@
 #include "uninstall_entry_paths.h"
 #include "../text/bounded_text.h"
-#include "../app/file_names.h"
+#include "../state/file_names.h"
 
 bool ComposeUninstallEntryPaths(const SetupState& s, UninstallEntryPaths& p) {
     p = UninstallEntryPaths();

@@ -1,7 +1,7 @@
 // Where the uninstall entry lives: a folder in the Start menu's programs with the
 // shortcut, and one under Program Files with copies of Setup.exe and setup.ini.
 #pragma once
-#include "../app/setup_state.h"
+#include "../state/setup_state.h"
 
 struct UninstallEntryPaths {
     bool hasProductFolder;

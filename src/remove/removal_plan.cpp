@@ -1,6 +1,6 @@
 #include "removal_plan.h"
 #include "../text/bounded_text.h"
-#include "../app/file_names.h"
+#include "../state/file_names.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 // What a removal deletes, composed before anything is deleted.
 #pragma once
-#include "../app/setup_state.h"
+#include "../state/setup_state.h"
 
 struct FileDeletion {
     char path[TEXT_SIZE];

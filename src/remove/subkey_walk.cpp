@@ -1,5 +1,5 @@
 #include "subkey_walk.h"
-#include "../app/setup_state.h"
+#include "../state/setup_state.h"
 
 int WalkSubkeys(SubkeyWalk& walk) {
     int deleted = 0;

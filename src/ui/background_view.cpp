@@ -1,6 +1,6 @@
 #include "background_view.h"
 #include "frame_geometry.h"
-#include "../app/setup_state.h"
+#include "../state/setup_state.h"
 
 bool BackgroundView::PreCreateWindow(CREATESTRUCTA& cs) {
     cs.dwExStyle |= WS_EX_CLIENTEDGE;

@@ -1,5 +1,5 @@
 #include "page_texts.h"
-#include "../app/setup_state.h"
+#include "../state/setup_state.h"
 #include "../framework/language_strings.h"
 
 namespace {

@@ -1,6 +1,6 @@
 #include "pages.h"
 #include "page_texts.h"
-#include "../app/setup_state.h"
+#include "../state/setup_state.h"
 #include "../res/resource_ids.h"
 
 namespace {

@@ -2,7 +2,7 @@
 #pragma once
 #include <stdint.h>
 
-#include "../app/setup_state.h"
+#include "../state/setup_state.h"
 #include "wizard_messages.h"
 
 // What a step leads to: the next wizard message (with its wParam), or the end.

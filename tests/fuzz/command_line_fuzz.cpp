@@ -18,7 +18,7 @@
 
 #include <memory>
 
-#include "app/switches.h"
+#include "state/switches.h"
 #include "com/registration_request.h"
 #include "framework/command_line.h"
 #include "fuzz_support.h"

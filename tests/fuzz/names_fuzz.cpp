@@ -17,7 +17,7 @@
 //   quoted or not, with or without an icon index.
 #include <cctype>
 
-#include "app/file_names.h"
+#include "state/file_names.h"
 #include "fuzz_support.h"
 #include "remove/removal_plan.h"
 #include "text/bounded_text.h"

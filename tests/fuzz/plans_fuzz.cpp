@@ -21,7 +21,7 @@
 #include <cctype>
 #include <map>
 
-#include "app/setup_ini.h"
+#include "state/setup_ini.h"
 #include "fuzz_support.h"
 #include "install/drive_settings_plan.h"
 #include "install/install_plan.h"

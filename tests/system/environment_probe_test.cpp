@@ -4,8 +4,8 @@
 #include <map>
 #include <string>
 
-#include "app/environment_probe.h"
-#include "app/setup_state.h"
+#include "state/environment_probe.h"
+#include "state/setup_state.h"
 #include "files.h"
 #include "process.h"
 #include "disc.h"

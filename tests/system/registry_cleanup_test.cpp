@@ -6,7 +6,7 @@
 #include <cstring>
 #include <string>
 
-#include "app/setup_state.h"
+#include "state/setup_state.h"
 #include "remove/registry_cleanup.h"
 #include "files.h"
 #include "registry.h"

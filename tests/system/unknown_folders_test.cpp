@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "app/profile_ini.h"
-#include "app/setup_ini.h"
-#include "app/setup_state.h"
+#include "state/profile_ini.h"
+#include "state/setup_ini.h"
+#include "state/setup_state.h"
 #include "install/install_driver.h"
 #include "install/uninstall_entry.h"
 #include "remove/remove_installation.h"

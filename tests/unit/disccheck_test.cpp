@@ -9,7 +9,7 @@
 #include <utility>
 #include <vector>
 
-#include "app/file_names.h"
+#include "state/file_names.h"
 #include "disccheck/check_arguments.h"
 #include "disccheck/disc_check.h"
 #include "disccheck/findings.h"

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "app/file_names.h"
+#include "state/file_names.h"
 #include "../support/code_pages.h"
 
 using support::Big5LeadByte;

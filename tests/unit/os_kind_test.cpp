@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/os_kind.h"
+#include "state/os_kind.h"
 
 TEST(OsKind, ClassifiesEveryVersionFamily) {
     static_assert(OS_UNSUPPORTED == 0 && OS_WIN98 == 2 && OS_WINME == 3 && OS_WIN2000 == 4 &&

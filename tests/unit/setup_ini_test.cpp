@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "app/setup_ini.h"
+#include "state/setup_ini.h"
 
 namespace {
 

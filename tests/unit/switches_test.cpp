@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 #include <vector>
 
-#include "app/switches.h"
+#include "state/switches.h"
 
 namespace {
 
