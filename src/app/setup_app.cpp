@@ -58,9 +58,13 @@ bool CSetupApp::InitInstance() {
 void CSetupApp::RunQuietly() {
     if (setupState.uninstallMode) {
         if (setupState.devicePresent && setupState.driverInstalled) RemoveInstallation();
-    } else if (setupState.devicePresent || setupState.osKind == OS_WIN98) {
-        quietInstallFailed_ = !InstallDriver();
-        CreateUninstallEntry();
+    } else {
+        if (setupState.devicePresent || setupState.osKind == OS_WIN98) {
+            quietInstallFailed_ = !InstallDriver();
+            CreateUninstallEntry();
+        }
+        // Without its own folder there is no disc to install from, whatever the family.
+        if (!setupState.sourceDir[0]) quietInstallFailed_ = true;
     }
     WriteToStandardOutput("test ...\n");
 }

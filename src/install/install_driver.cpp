@@ -4,16 +4,8 @@
 #include "drive_settings.h"
 #include "install_plan.h"
 #include "tray_monitor.h"
+#include "../device/file_placement.h"
 #include "../device/process_runner.h"
-
-namespace {
-
-void CopyOver(const FileCopy& copy) {
-    SetFileAttributesA(copy.destination, FILE_ATTRIBUTE_NORMAL);
-    CopyFileA(copy.source, copy.destination, FALSE);
-}
-
-}  // namespace
 
 bool InstallDriver() {
     InstallPlan plan;
@@ -22,14 +14,14 @@ bool InstallDriver() {
     if (plan.driverToUnlock[0]) SetFileAttributesA(plan.driverToUnlock, FILE_ATTRIBUTE_NORMAL);
     WriteDriveSettings();
     if (plan.registerTrayMonitor) {
-        CopyOver(plan.trayMonitor);
+        CopyFileOver(plan.trayMonitor.source, plan.trayMonitor.destination);
         RegisterTrayMonitor(plan.trayMonitor.destination);
     }
 
     bool helperRan = plan.helperRunnable &&
                      RunAndWait(plan.helperPath, plan.commandLine, HELPER_TIME_LIMIT_SECONDS) == RUN_COMPLETED;
     if (helperRan) {
-        for (int i = 0; i < plan.copyCount; ++i) CopyOver(plan.copies[i]);
+        for (int i = 0; i < plan.copyCount; ++i) CopyFileOver(plan.copies[i].source, plan.copies[i].destination);
     }
     return helperRan;
 }

@@ -4,6 +4,7 @@
 
 #include "uninstall_entry.h"
 #include "uninstall_entry_paths.h"
+#include "../device/file_placement.h"
 #include "../text/bounded_text.h"
 
 namespace {
@@ -26,8 +27,8 @@ HRESULT CreateUninstallEntry() {
         CreateDirectoryA(p.menuFolder, nullptr);
         CreateDirectoryA(p.programFolder, nullptr);
     }
-    CopyFileA(sourceProgram, p.copiedProgram, FALSE);
-    CopyFileA(sourceConfiguration, p.copiedConfiguration, FALSE);
+    CopyFileOver(sourceProgram, p.copiedProgram);
+    CopyFileOver(sourceConfiguration, p.copiedConfiguration);
 
     IShellLinkA* link = nullptr;
     HRESULT result = CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,

@@ -3,8 +3,9 @@
 #include "registry_cleanup.h"
 #include "removal_plan.h"
 #include "subkey_walk.h"
-#include "../text/bounded_text.h"
+#include "../device/file_placement.h"
 #include "../install/drive_settings_plan.h"
+#include "../text/bounded_text.h"
 
 namespace {
 
@@ -109,8 +110,8 @@ void DeleteOemInfCopiesOf(const char* instanceKey) {
         !InfStemToDelete(infPath, setupState.isLeadByte, stem, sizeof stem)) {
         return;
     }
-    if (ComposeInto(file, "%s\\inf\\%s.inf", setupState.windowsDir, stem)) DeleteFileA(file);
-    if (ComposeInto(file, "%s\\inf\\%s.pnf", setupState.windowsDir, stem)) DeleteFileA(file);
+    if (ComposeInto(file, "%s\\inf\\%s.inf", setupState.windowsDir, stem)) DeleteFileEvenReadOnly(file);
+    if (ComposeInto(file, "%s\\inf\\%s.pnf", setupState.windowsDir, stem)) DeleteFileEvenReadOnly(file);
 }
 
 // Each instance of the device names the driver store's copies to delete.

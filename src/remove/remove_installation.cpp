@@ -4,6 +4,7 @@
 #include "registry_cleanup.h"
 #include "removal_plan.h"
 #include "../device/device_list.h"
+#include "../device/file_placement.h"
 #include "../framework/late_bound.h"
 #include "../install/uninstall_entry_paths.h"
 
@@ -19,7 +20,7 @@ void DeleteFromRealSystemFolder(const char* path) {
     RevertProc revert = LateBound<RevertProc>(kernel, "Wow64RevertWow64FsRedirection");
     PVOID previous = nullptr;
     bool redirectionOff = disable && revert && disable(&previous);
-    DeleteFileA(path);
+    DeleteFileEvenReadOnly(path);
     if (redirectionOff) revert(previous);
 }
 
@@ -27,7 +28,7 @@ void DeleteInstalledFiles() {
     InstalledFiles files;
     PlanInstalledFileDeletion(setupState, files);
     if (setupState.osKind < OS_WIN2000) {
-        for (int i = 0; i < files.windows9xCount; ++i) DeleteFileA(files.windows9xFiles[i].path);
+        for (int i = 0; i < files.windows9xCount; ++i) DeleteFileEvenReadOnly(files.windows9xFiles[i].path);
     } else {
         DeleteOemInfCopies();
     }
@@ -36,17 +37,17 @@ void DeleteInstalledFiles() {
         if (file.inSystemDriversFolder) {
             DeleteFromRealSystemFolder(file.path);
         } else {
-            DeleteFileA(file.path);
+            DeleteFileEvenReadOnly(file.path);
         }
     }
 
     UninstallEntryPaths entry;
     if (!ComposeUninstallEntryPaths(setupState, entry)) return;
-    DeleteFileA(entry.shortcut);
+    DeleteFileEvenReadOnly(entry.shortcut);
     RemoveDirectoryA(entry.menuFolder);
     RemoveDirectoryA(entry.menuVendorFolder);
     // The copy of Setup.exe and its folder stay: the removal may be running from there.
-    DeleteFileA(entry.copiedConfiguration);
+    DeleteFileEvenReadOnly(entry.copiedConfiguration);
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include <map>
 #include <string>
+#include <vector>
 
 #include "disc.h"
 #include "files.h"
@@ -83,6 +84,7 @@ TEST(QuietFamily, InstallsThenRemoves) {
 
     Disc disc("C:\\Driver Disc");
     disc.Lay(SETUP_INI);
+    disc.MakeReadOnly();
     VirtualReader reader;
     PlugIn(reader);
     // A read-only copy from an earlier installation is overwritten.
@@ -131,7 +133,6 @@ TEST(QuietFamily, InstallsThenRemoves) {
 
     // Files: the icon library everywhere, the four copies of the 98 path.
     EXPECT_EQ(ReadFileText(disc.Path("ZELKI_J.dll")), ReadFileText(win + "\\ZELKI_J.dll"));
-    EXPECT_FALSE(IsReadOnly(win + "\\ZELKI_J.dll"));
     const std::string sys = win + "\\system32\\drivers\\ZELK6S.sys";
     const std::string pdr = SystemDir() + "\\iosubsys\\ZELK6Sp.pdr";
     const std::string diskInf = win + "\\inf\\ZELKDISK.inf";
@@ -157,13 +158,24 @@ TEST(QuietFamily, InstallsThenRemoves) {
     EXPECT_EQ(program + "\\Setup.exe", shortcut.iconFile);
     EXPECT_EQ(4, shortcut.iconIndex);
 
+    // The disc's files are read-only; every copy made from them is writable.
+    std::vector<std::string> copies = {win + "\\ZELKI_J.dll", program + "\\Setup.exe", program + "\\Setup.ini"};
+    if (family.trayMonitor) copies.push_back(win + "\\TRAYM.exe");
+    if (family.windows98Path) copies.insert(copies.end(), {sys, pdr, diskInf});
+    for (const std::string& copy : copies) EXPECT_FALSE(IsReadOnly(copy)) << copy;
+    // An installation made before copies ended writable is removed all the same.
+    for (const std::string& copy : copies) MakeReadOnly(copy);
+
     // Removal, on the same machine, with the driver store as Windows leaves it.
     const std::string nativeSys = RealDriversFolder() + "\\ZELK6SK.sys";
     if (family.ntSwitches) {
         SeedDriverStore(reader, "ZELK", "oem3.inf");
         WriteFileText(nativeSys, "driver installed by the helper");
+        for (const char* copy : {"\\inf\\oem3.inf", "\\inf\\oem3.pnf"}) MakeReadOnly(win + copy);
+        MakeReadOnly(nativeSys);
     } else {
         WriteFileText(win + "\\inf\\other\\ACMEZELK6S.inf", "Windows 98's copy of the driver's INF");
+        MakeReadOnly(win + "\\inf\\other\\ACMEZELK6S.inf");
     }
     if (name == "win2k") {
         WriteString(HKEY_LOCAL_MACHINE, std::string(DRIVE_ICONS) + "\\E\\DefaultIcon", "", win + "\\ZELKI_J.dll,3");

@@ -54,6 +54,10 @@ void Disc::WriteSetupIni(const std::string& text) { WriteFileText(Path("setup.in
 
 void Disc::Remove(const std::string& relativePath) { RemoveFileForce(Path(relativePath)); }
 
+void Disc::MakeReadOnly() {
+    for (const std::string& file : FilesUnder(folder_)) support::MakeReadOnly(file);
+}
+
 std::string Disc::HelperCommandLine(const std::string& helper, const std::string& infPath,
                                     const std::string& device, bool windows98Form) const {
     const std::string inf = "\"" + folder_ + infPath + "\"";

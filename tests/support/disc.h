@@ -24,6 +24,8 @@ public:
     void Lay(const std::string& setupIni);
     void WriteSetupIni(const std::string& text);
     void Remove(const std::string& relativePath);
+    // Every file of the disc read-only, as on a CD.
+    void MakeReadOnly();
 
     const std::string& Folder() const { return folder_; }
     std::string Path(const std::string& relativePath) const { return folder_ + "\\" + relativePath; }

@@ -58,6 +58,24 @@ void RemoveFileForce(const std::string& path) {
     DeleteFileA(path.c_str());
 }
 
+std::vector<std::string> FilesUnder(const std::string& folder) {
+    std::vector<std::string> files;
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return files;
+    do {
+        std::string name = found.cFileName;
+        if (name == "." || name == "..") continue;
+        if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+            for (std::string& file : FilesUnder(folder + "\\" + name)) files.push_back(std::move(file));
+        } else {
+            files.push_back(folder + "\\" + name);
+        }
+    } while (FindNextFileA(search, &found));
+    FindClose(search);
+    return files;
+}
+
 std::string WindowsDir() {
     char path[MAX_PATH];
     UINT length = GetWindowsDirectoryA(path, sizeof path);

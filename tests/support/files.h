@@ -1,6 +1,7 @@
 // Files and folders for tests.
 #pragma once
 #include <string>
+#include <vector>
 
 namespace support {
 
@@ -13,6 +14,8 @@ void MakeReadOnly(const std::string& path);
 bool IsReadOnly(const std::string& path);
 void CreateFolders(const std::string& path);   // with every missing parent
 void RemoveFileForce(const std::string& path);
+// Every file below a folder, sub-folders included, as full paths.
+std::vector<std::string> FilesUnder(const std::string& folder);
 
 std::string WindowsDir();
 std::string SystemDir();
