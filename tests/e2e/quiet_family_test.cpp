@@ -2,12 +2,14 @@
 // family named by SETUP_FAMILY (win98, winme, win2k, winxp, winxp64, vista, win7).
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 #include <string>
 #include <vector>
 
 #include "disc.h"
 #include "files.h"
+#include "footprint.h"
 #include "registry.h"
 #include "shortcut.h"
 #include "virtual_reader.h"
@@ -219,4 +221,92 @@ TEST(QuietFamily, InstallsThenRemoves) {
         EXPECT_TRUE(FileExists(win + "\\TRAYM.exe"));
     }
     EXPECT_FALSE(IsPluggedIn(reader));
+}
+
+// The disc as its users hold it: a CD in drive D:, Setup.exe at its root, every file
+// read-only, started by a deployment tool. Installing and then removing leaves nothing
+// of ours but what the removal keeps by design, and the disc as it was.
+TEST(FromCd, InstallsThenRemovesQuietly) {
+    const std::string name = FamilyName();
+    ASSERT_TRUE(FAMILIES.count(name)) << "SETUP_FAMILY names no family: '" << name << "'";
+    const Family& family = FAMILIES.at(FamilyAsSeen(name));
+    ASSERT_EQ(static_cast<UINT>(DRIVE_CDROM), GetDriveTypeA("D:\\")) << "D: is no CD-ROM drive (wine-run --cdrom)";
+    ASSERT_TRUE(IsReadOnly("D:\\Setup.exe"));
+    SetWindowsFamily(name);
+    SetHelperBehaviour(0, 0);
+    const bool win98 = name == "win98";
+    const std::string win = WindowsDir();
+    const std::string programFiles = win98 ? "C:\\Progra~1" : ProgramFilesDir();
+    if (win98) CreateFolders(programFiles);
+    CreateFolders(SystemDir() + "\\iosubsys");
+
+    Disc cd("D:");
+    cd.KeepHelperLogAt("C:\\helper.log");
+    CreateFolders(win + "\\inf\\other");
+    const std::vector<std::string> discFiles = FilesUnder("D:");
+    VirtualReader reader;
+    PlugIn(reader);
+    const Footprint before = TakeFootprint();
+
+    RunResult install = cd.RunSetup("-q");
+    ASSERT_TRUE(install.finished);
+    EXPECT_EQ("test ...\n", install.output);
+    EXPECT_EQ(0u, install.exitCode);
+    auto runs = cd.HelperRuns();
+    ASSERT_EQ(1u, runs.size());
+    EXPECT_EQ("D:\\" + family.helper, runs[0].program);
+    const std::string device = family.vendorEntryArgument ? "VID_1234&PID_ABCD" : "USB\\VID_1234&PID_ABCD";
+    EXPECT_EQ(cd.HelperCommandLine(family.helper, family.infPath, device, family.windows98Path), runs[0].title);
+
+    // Every file the installation made is writable.
+    const std::string program = programFiles + "\\JOV\\QM4410 Card Reader";
+    const std::vector<std::string> made = WithoutSystemNoise(Added(before, TakeFootprint()));
+    EXPECT_NE(made.end(), std::find(made.begin(), made.end(), program + "\\Setup.ini"));
+    for (const std::string& entry : made) {
+        if (entry.rfind("C:", 0) == 0 && entry.back() != '\\') EXPECT_FALSE(IsReadOnly(entry)) << entry;
+    }
+
+    // What Windows itself leaves for the driver the helper installed.
+    if (family.ntSwitches) {
+        SeedDriverStore(reader, "ZELK", "oem3.inf");
+        WriteFileText(RealDriversFolder() + "\\ZELK6SK.sys", "driver installed by the helper");
+    } else {
+        WriteFileText(win + "\\inf\\other\\JOVZELK6S.inf", "Windows 98's copy of the driver's INF");
+    }
+
+    RunResult removal = cd.RunSetup("-q -u");
+    ASSERT_TRUE(removal.finished);
+    EXPECT_EQ("test ...\n", removal.output);
+    EXPECT_EQ(0u, removal.exitCode);
+    EXPECT_EQ(1u, cd.HelperRuns().size()) << "a removal never installs";
+
+    // Left by design: the copy of Setup.exe the removal may run from, with its folders;
+    // the settings keys, emptied; on 98 and Me the tray monitor and its start-up entry.
+    const Footprint after = TakeFootprint();
+    std::vector<std::string> kept = {programFiles + "\\JOV\\", program + "\\", program + "\\Setup.exe",
+                                     "C:\\helper.log"};
+    if (family.ntSwitches) {
+        kept.insert(kept.end(), {"HKLM\\System\\CurrentControlSet\\Services\\ZELK\\", "HKLM\\" + std::string(PARAMETERS)});
+    } else {
+        kept.insert(kept.end(), {"HKLM\\Software\\JOV Technologies\\", "HKLM\\" + std::string(USB_ICON)});
+    }
+    if (family.trayMonitor) {
+        kept.insert(kept.end(), {win + "\\TRAYM.exe", "HKLM\\" + std::string(RUN_KEY) + "\\:HidMonitor"});
+    }
+    std::vector<std::string> left = WithoutSystemNoise(Added(before, after));
+    for (const std::string& entry : kept) {
+        left.erase(std::remove_if(left.begin(), left.end(),
+                                  [&](const std::string& e) { return lstrcmpiA(e.c_str(), entry.c_str()) == 0; }),
+                   left.end());
+    }
+    EXPECT_TRUE(left.empty()) << "left behind:\n  " << ::testing::PrintToString(left);
+    // Taken: the reader's device node, and the keys above it that only it filled.
+    const std::string node = "HKLM\\" + reader.EnumKey() + "\\";
+    for (const std::string& entry : WithoutSystemNoise(Removed(before, after))) {
+        bool nodeOrAbove = entry.rfind(node, 0) == 0 ||
+                           (node.rfind(entry, 0) == 0 && entry.size() > sizeof "HKLM\\System\\CurrentControlSet\\Enum\\");
+        EXPECT_TRUE(nodeOrAbove) << "taken, and not the reader's: " << entry;
+    }
+    EXPECT_FALSE(IsPluggedIn(reader));
+    EXPECT_EQ(discFiles, FilesUnder("D:")) << "the disc changed";
 }

@@ -37,12 +37,12 @@ void CopyTree(const std::string& from, const std::string& to) {
 
 }  // namespace
 
-Disc::Disc(std::string folder) : folder_(std::move(folder)) {}
+Disc::Disc(std::string folder) : folder_(std::move(folder)), helperLog_(Path("helper.log")) {}
 
 void Disc::Lay() {
     CopyTree(BinDir() + "\\sample-disc", folder_);
     for (const auto& copy : STUB_COPIES) CopyFileOver(BinDir() + "\\" + copy[0], Path(copy[1]));
-    RemoveFileForce(Path("helper.log"));
+    RemoveFileForce(helperLog_);
 }
 
 void Disc::Lay(const std::string& setupIni) {
@@ -53,6 +53,12 @@ void Disc::Lay(const std::string& setupIni) {
 void Disc::WriteSetupIni(const std::string& text) { WriteFileText(Path("setup.ini"), text); }
 
 void Disc::Remove(const std::string& relativePath) { RemoveFileForce(Path(relativePath)); }
+
+void Disc::KeepHelperLogAt(const std::string& path) {
+    helperLog_ = path;
+    RemoveFileForce(helperLog_);
+    SetEnv("STUB_LOG", helperLog_);
+}
 
 void Disc::MakeReadOnly() {
     for (const std::string& file : FilesUnder(folder_)) support::MakeReadOnly(file);
@@ -74,7 +80,7 @@ RunResult Disc::RunSetup(const std::string& arguments, unsigned long timeoutMs) 
 std::vector<HelperRun> Disc::HelperRuns() const {
     // The stub writes "program=", "command=", "title=" lines and ends each run with "--".
     std::vector<HelperRun> runs;
-    std::string log = ReadFileText(Path("helper.log"));
+    std::string log = ReadFileText(helperLog_);
     HelperRun run;
     size_t pos = 0;
     while (pos < log.size()) {

@@ -26,6 +26,9 @@ public:
     void Remove(const std::string& relativePath);
     // Every file of the disc read-only, as on a CD.
     void MakeReadOnly();
+    // The stub helpers record their runs here from now on, not beside themselves (a CD
+    // takes no writes).
+    void KeepHelperLogAt(const std::string& path);
 
     const std::string& Folder() const { return folder_; }
     std::string Path(const std::string& relativePath) const { return folder_ + "\\" + relativePath; }
@@ -42,6 +45,7 @@ public:
 
 private:
     std::string folder_;
+    std::string helperLog_;
 };
 
 // Where an installation from the disc leaves its settings (under HKLM).

@@ -12,6 +12,9 @@ const char USB_CLASS_GUID[] = "{36FC9E60-C465-11CF-8056-444553540000}";
 }
 
 void PlugIn(const VirtualReader& reader) {
+    // The class of USB devices, which every Windows has.
+    WriteString(HKEY_LOCAL_MACHINE, std::string("System\\CurrentControlSet\\Control\\Class\\") + USB_CLASS_GUID, "Class",
+                "USB");
     WriteString(HKEY_LOCAL_MACHINE, reader.EnumKey(), "ClassGUID", USB_CLASS_GUID);
     WriteString(HKEY_LOCAL_MACHINE, reader.EnumKey(), "DeviceDesc", "USB card reader");
 }

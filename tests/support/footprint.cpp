@@ -1,0 +1,105 @@
+#include "footprint.h"
+
+#include <windows.h>
+
+#include <algorithm>
+#include <iterator>
+
+namespace support {
+
+namespace {
+
+void AddFiles(const std::string& folder, std::set<std::string>& entries) {
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return;
+    do {
+        std::string name = found.cFileName;
+        if (name == "." || name == "..") continue;
+        std::string path = folder + "\\" + name;
+        if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+            entries.insert(path + "\\");
+            // Wine links the system folders of a 64-bit prefix into one another.
+            if (!(found.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT)) AddFiles(path, entries);
+        } else {
+            entries.insert(path);
+        }
+    } while (FindNextFileA(search, &found));
+    FindClose(search);
+}
+
+void AddKeys(HKEY parent, const std::string& name, const std::string& path, std::set<std::string>& entries) {
+    HKEY key;
+    if (RegOpenKeyExA(parent, name.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return;
+    entries.insert(path + "\\");
+    char text[16384];
+    for (DWORD i = 0;; ++i) {
+        DWORD length = sizeof text;
+        LONG status = RegEnumValueA(key, i, text, &length, nullptr, nullptr, nullptr, nullptr);
+        if (status != ERROR_SUCCESS) break;
+        entries.insert(path + "\\:" + std::string(text, length));
+    }
+    std::vector<std::string> subkeys;
+    for (DWORD i = 0;; ++i) {
+        DWORD length = sizeof text;
+        LONG status = RegEnumKeyExA(key, i, text, &length, nullptr, nullptr, nullptr, nullptr);
+        if (status != ERROR_SUCCESS) break;
+        subkeys.emplace_back(text, length);
+    }
+    for (const std::string& subkey : subkeys) AddKeys(key, subkey, path + "\\" + subkey, entries);
+    RegCloseKey(key);
+}
+
+std::vector<std::string> Difference(const std::set<std::string>& a, const std::set<std::string>& b) {
+    std::vector<std::string> only;
+    std::set_difference(a.begin(), a.end(), b.begin(), b.end(), std::back_inserter(only));
+    return only;
+}
+
+bool StartsWithNoCase(const std::string& text, const std::string& prefix) {
+    return text.size() >= prefix.size() &&
+           CompareStringA(LOCALE_INVARIANT, NORM_IGNORECASE, text.c_str(), static_cast<int>(prefix.size()),
+                          prefix.c_str(), static_cast<int>(prefix.size())) == CSTR_EQUAL;
+}
+
+}  // namespace
+
+Footprint TakeFootprint() {
+    Footprint footprint;
+    AddFiles("C:", footprint.entries);
+    for (const char* key : {"Software", "System"}) {
+        AddKeys(HKEY_LOCAL_MACHINE, key, std::string("HKLM\\") + key, footprint.entries);
+    }
+    AddKeys(HKEY_CURRENT_USER, "Software", "HKCU\\Software", footprint.entries);
+    return footprint;
+}
+
+std::vector<std::string> Added(const Footprint& before, const Footprint& after) {
+    return Difference(after.entries, before.entries);
+}
+
+std::vector<std::string> Removed(const Footprint& before, const Footprint& after) {
+    return Difference(before.entries, after.entries);
+}
+
+std::vector<std::string> WithoutSystemNoise(const std::vector<std::string>& entries) {
+    // Wine's own settings, and what its display driver records when a program first
+    // uses the screen: adapters, monitors, their modes and device interfaces.
+    static const char* const NOISE[] = {
+        "HKCU\\Software\\Wine\\",
+        "HKLM\\System\\CurrentControlSet\\Hardware Profiles\\",
+        "HKLM\\System\\CurrentControlSet\\Control\\Video\\",
+        "HKLM\\System\\CurrentControlSet\\Control\\DeviceClasses\\",
+        "HKLM\\System\\CurrentControlSet\\Control\\Class\\{4D36E968-E325-11CE-BFC1-08002BE10318}\\",   // display
+        "HKLM\\System\\CurrentControlSet\\Control\\Class\\{4D36E96E-E325-11CE-BFC1-08002BE10318}\\",   // monitor
+    };
+    std::vector<std::string> kept;
+    for (const std::string& entry : entries) {
+        bool noise = false;
+        for (const char* prefix : NOISE) noise = noise || StartsWithNoCase(entry, prefix);
+        if (!noise) kept.push_back(entry);
+    }
+    return kept;
+}
+
+}  // namespace support
