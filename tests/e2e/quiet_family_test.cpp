@@ -280,33 +280,10 @@ TEST(FromCd, InstallsThenRemovesQuietly) {
     EXPECT_EQ(0u, removal.exitCode);
     EXPECT_EQ(1u, cd.HelperRuns().size()) << "a removal never installs";
 
-    // Left by design: the copy of Setup.exe the removal may run from, with its folders;
-    // the settings keys, emptied; on 98 and Me the tray monitor and its start-up entry.
     const Footprint after = TakeFootprint();
-    std::vector<std::string> kept = {programFiles + "\\JOV\\", program + "\\", program + "\\Setup.exe",
-                                     "C:\\helper.log"};
-    if (family.ntSwitches) {
-        kept.insert(kept.end(), {"HKLM\\System\\CurrentControlSet\\Services\\ZELK\\", "HKLM\\" + std::string(PARAMETERS)});
-    } else {
-        kept.insert(kept.end(), {"HKLM\\Software\\JOV Technologies\\", "HKLM\\" + std::string(USB_ICON)});
-    }
-    if (family.trayMonitor) {
-        kept.insert(kept.end(), {win + "\\TRAYM.exe", "HKLM\\" + std::string(RUN_KEY) + "\\:HidMonitor"});
-    }
-    std::vector<std::string> left = WithoutSystemNoise(Added(before, after));
-    for (const std::string& entry : kept) {
-        left.erase(std::remove_if(left.begin(), left.end(),
-                                  [&](const std::string& e) { return lstrcmpiA(e.c_str(), entry.c_str()) == 0; }),
-                   left.end());
-    }
-    EXPECT_TRUE(left.empty()) << "left behind:\n  " << ::testing::PrintToString(left);
-    // Taken: the reader's device node, and the keys above it that only it filled.
-    const std::string node = "HKLM\\" + reader.EnumKey() + "\\";
-    for (const std::string& entry : WithoutSystemNoise(Removed(before, after))) {
-        bool nodeOrAbove = entry.rfind(node, 0) == 0 ||
-                           (node.rfind(entry, 0) == 0 && entry.size() > sizeof "HKLM\\System\\CurrentControlSet\\Enum\\");
-        EXPECT_TRUE(nodeOrAbove) << "taken, and not the reader's: " << entry;
-    }
+    std::vector<std::string> kept = KeptByRemoval(program, !family.ntSwitches);
+    kept.push_back("C:\\helper.log");
+    EXPECT_TRUE(RemovedCleanly(before, after, kept, reader));
     EXPECT_FALSE(IsPluggedIn(reader));
     EXPECT_EQ(discFiles, FilesUnder("D:")) << "the disc changed";
 }

@@ -6,6 +6,10 @@ foreach(scenario Windows98WithoutReaderInstallsAtOnce WindowsMeRestartLater XpAs
   add_wine_test(e2e_wizard_${scenario} TARGET e2e_tests FILTER "WizardFlow.${scenario}" ARCH win32)
 endforeach()
 
+# From the laid sample disc on a CD in drive D:, then the Start menu's Uninstall.
+add_wine_test(e2e_wizard_XpFromCdThenStartMenuUninstall TARGET e2e_tests
+              FILTER "WizardFlow.XpFromCdThenStartMenuUninstall" ARCH win32 CDROM ${CMAKE_BINARY_DIR}/disc)
+
 # The pages in the system's language, one system per language.
 foreach(case German:de_DE TraditionalChinese:zh_TW Japanese:ja_JP Russian:ru_RU Spanish:es_ES
         English:en_US SwissGermanInEnglish:de_CH AustrianGermanInEnglish:de_AT)

@@ -7,6 +7,7 @@
 #include "../../src/res/resource_ids.h"
 #include "disc.h"
 #include "files.h"
+#include "footprint.h"
 #include "registry.h"
 #include "shortcut.h"
 #include "virtual_reader.h"
@@ -301,4 +302,41 @@ TEST_F(WizardFlow, Windows98FinishRestartsWindows) {
     wizard.Click(page, IDC_FINISH);
     Sleep(60000);
     ADD_FAILURE() << "Windows did not restart";
+}
+
+// The disc as its users hold it: AutoRun starts D:\Setup.exe from the CD, and later the
+// Start menu's Uninstall runs the copy in Program Files. Nothing of ours is left.
+TEST_F(WizardFlow, XpFromCdThenStartMenuUninstall) {
+    ASSERT_EQ(static_cast<UINT>(DRIVE_CDROM), GetDriveTypeA("D:\\")) << "D: is no CD-ROM drive (wine-run --cdrom)";
+    SetWindowsFamily("winxp");
+    SetHelperBehaviour(3000, 0);
+    disc = Disc("D:");
+    disc.KeepHelperLogAt("C:\\helper.log");
+    PlugIn(reader);
+    const Footprint before = TakeFootprint();
+
+    StartWizard();
+    HWND page = Next(nullptr, "Welcome");
+    ASSERT_TRUE(page);
+    wizard.Click(page, IDC_WELCOME_NEXT);
+    ASSERT_TRUE(page = Next(page, "PNP Disk"));
+    ASSERT_TRUE(page = ThroughInstallation(page, IDC_PNP_NEXT));
+    wizard.Click(page, IDC_FINISH);
+    ExpectEnds(0);
+    ExpectInstalled(1, true, 0);
+    SeedDriverStore(reader, "ZELK", "oem3.inf");
+
+    Shortcut uninstall = ReadShortcut(MenuFolder() + "\\Uninstall.lnk");
+    ASSERT_TRUE(uninstall.loaded);
+    setup = StartProgram("\"" + uninstall.target + "\" " + uninstall.arguments);
+    ASSERT_TRUE(setup.IsStarted());
+    ASSERT_TRUE(page = Next(nullptr, "Welcome"));
+    wizard.Click(page, IDC_WELCOME_NEXT);
+    ASSERT_TRUE(page = Next(page, "Uninstall Complete"));
+    wizard.Click(page, IDC_FINISH);
+    ExpectEnds(0);
+
+    std::vector<std::string> kept = KeptByRemoval(ProgramFolder(), false);
+    kept.push_back("C:\\helper.log");
+    EXPECT_TRUE(RemovedCleanly(before, TakeFootprint(), kept, reader));
 }

@@ -102,6 +102,18 @@ std::vector<HelperRun> Disc::HelperRuns() const {
     return runs;
 }
 
+std::vector<std::string> KeptByRemoval(const std::string& programFolder, bool windows9x) {
+    std::vector<std::string> kept = {programFolder.substr(0, programFolder.find_last_of('\\') + 1), programFolder + "\\",
+                                     programFolder + "\\Setup.exe"};
+    if (windows9x) {
+        kept.insert(kept.end(), {"HKLM\\Software\\JOV Technologies\\", "HKLM\\" + std::string(USB_ICON),
+                                 WindowsDir() + "\\TRAYM.exe", "HKLM\\" + std::string(RUN_KEY) + "\\:HidMonitor"});
+    } else {
+        kept.insert(kept.end(), {"HKLM\\System\\CurrentControlSet\\Services\\ZELK\\", "HKLM\\" + std::string(PARAMETERS)});
+    }
+    return kept;
+}
+
 void SetWindowsFamily(const std::string& family) {
     WriteString(HKEY_CURRENT_USER, "Software\\Wine", "Version", family);
 }

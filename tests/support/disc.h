@@ -53,6 +53,11 @@ inline constexpr char PARAMETERS[] = "System\\CurrentControlSet\\Services\\ZELK\
 inline constexpr char USB_ICON[] = "Software\\JOV Technologies\\USB Icon\\";
 inline constexpr char RUN_KEY[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
 
+// What a removal leaves of an installation by design, as footprint entries: the copy of
+// Setup.exe it may run from, in `programFolder` (Program Files\Vendor\Product), with its
+// folders; the settings keys, emptied; on 98 and Me the tray monitor and its Run value.
+std::vector<std::string> KeptByRemoval(const std::string& programFolder, bool windows9x);
+
 // The Windows family that programs started from now on see: win98, winme, win2k,
 // winxp, winxp64, vista, win7 (Wine's HKCU\Software\Wine\Version).
 void SetWindowsFamily(const std::string& family);

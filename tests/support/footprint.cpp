@@ -82,6 +82,15 @@ std::vector<std::string> Removed(const Footprint& before, const Footprint& after
     return Difference(before.entries, after.entries);
 }
 
+std::vector<std::string> Except(std::vector<std::string> entries, const std::vector<std::string>& expected) {
+    for (const std::string& entry : expected) {
+        entries.erase(std::remove_if(entries.begin(), entries.end(),
+                                     [&](const std::string& e) { return lstrcmpiA(e.c_str(), entry.c_str()) == 0; }),
+                      entries.end());
+    }
+    return entries;
+}
+
 std::vector<std::string> WithoutSystemNoise(const std::vector<std::string>& entries) {
     // Wine's own settings, and what its display driver records when a program first
     // uses the screen: adapters, monitors, their modes and device interfaces.
@@ -100,6 +109,21 @@ std::vector<std::string> WithoutSystemNoise(const std::vector<std::string>& entr
         if (!noise) kept.push_back(entry);
     }
     return kept;
+}
+
+::testing::AssertionResult RemovedCleanly(const Footprint& before, const Footprint& after,
+                                          const std::vector<std::string>& kept, const VirtualReader& reader) {
+    std::vector<std::string> left = Except(WithoutSystemNoise(Added(before, after)), kept);
+    const std::string node = "HKLM\\" + reader.EnumKey() + "\\";
+    const std::string enumKey = "HKLM\\System\\CurrentControlSet\\Enum\\";
+    std::vector<std::string> taken;
+    for (const std::string& entry : WithoutSystemNoise(Removed(before, after))) {
+        bool nodeOrAbove = entry.rfind(node, 0) == 0 || (node.rfind(entry, 0) == 0 && entry.size() > enumKey.size());
+        if (!nodeOrAbove) taken.push_back(entry);
+    }
+    if (left.empty() && taken.empty()) return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << "left behind: " << ::testing::PrintToString(left)
+                                         << "\ntaken, and not the reader's: " << ::testing::PrintToString(taken);
 }
 
 }  // namespace support
