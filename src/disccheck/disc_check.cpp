@@ -1,4 +1,5 @@
 #include "disc_check.h"
+#include "autorun_findings.h"
 #include "disc_findings.h"
 #include "families.h"
 #include "plan_report.h"
@@ -52,6 +53,7 @@ bool CheckDisc(const IniSource& ini, const DiscContents& disc, const CheckOption
     }
     FindVendorProblems(ini, work->readable, disc, work->lines, findings);
     FindKeyProblems(work->readable, work->read, disc, work->sections, work->lines, findings);
+    FindAutorunProblems(disc, options.discFolder, findings);
 
     FamilySet shown = options.family < 0 ? EVERY_FAMILY : FamilyBit(options.family);
     counts.errors = findings.Count(SEVERITY_ERROR, shown);

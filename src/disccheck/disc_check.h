@@ -15,6 +15,10 @@ public:
     virtual bool ListSections(char* dst, size_t size) const = 0;
     virtual bool ListSectionLines(const char* section, char* dst, size_t size) const = 0;
     virtual bool FileExists(const char* path) const = 0;
+    // autorun.inf at the disc's root, and a value of its [autorun] section (empty when
+    // not set). False when the value does not fit.
+    virtual bool HasAutorunInf() const = 0;
+    virtual bool ReadAutorun(const char* key, char* dst, size_t size) const = 0;
 
 protected:
     ~DiscContents() = default;

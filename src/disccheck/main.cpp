@@ -91,10 +91,14 @@ bool ResolveDiscFolder(const char* given, char (&folder)[MAX_PATH]) {
     return IsFolder(root) && CanList(folder);
 }
 
-// The disc's setup.ini and files, through the profile functions and the file system.
+// The disc's setup.ini, autorun.inf and files, through the profile functions and the
+// file system.
 class DiscFolder : public DiscContents {
 public:
-    explicit DiscFolder(const char* folder) { ComposeInto(iniPath_, "%s\\setup.ini", folder); }
+    explicit DiscFolder(const char* folder) {
+        ComposeInto(iniPath_, "%s\\setup.ini", folder);   // empty when it does not fit
+        ComposeInto(autorunPath_, "%s\\autorun.inf", folder);
+    }
 
     bool HasSetupIni() const override { return iniPath_[0] && IsFile(iniPath_); }
 
@@ -110,6 +114,15 @@ public:
 
     bool FileExists(const char* path) const override { return IsFile(path); }
 
+    bool HasAutorunInf() const override { return autorunPath_[0] && IsFile(autorunPath_); }
+
+    // The profile functions return size - 1 for a value that did not fit.
+    bool ReadAutorun(const char* key, char* dst, size_t size) const override {
+        if (size < 2) return false;
+        DWORD length = GetPrivateProfileStringA("autorun", key, "", dst, static_cast<DWORD>(size), autorunPath_);
+        return length + 1 < size;
+    }
+
 private:
     // The profile functions return size - 2 for a list that did not fit.
     static bool Listed(char* dst, size_t size, DWORD length) {
@@ -118,6 +131,7 @@ private:
         return length + 2 != size;
     }
     char iniPath_[MAX_PATH];
+    char autorunPath_[MAX_PATH];
 };
 
 }  // namespace

@@ -28,26 +28,18 @@ bool SameName(const std::string& a, const std::string& b) {
 // key of a name, any letter case, comments skipped, values cut to size - 1), and files.
 class FakeDisc : public IniSource, public DiscContents {
 public:
-    FakeDisc(const std::string& ini, std::set<std::string> files) : files_(std::move(files)) {
-        std::istringstream in(ini);
-        for (std::string line; std::getline(in, line);) {
-            if (line.empty() || line[0] == ';') continue;
-            if (line[0] == '[') {
-                sections_.push_back({line.substr(1, line.find(']') - 1), {}});
-            } else if (!sections_.empty()) {
-                sections_.back().second.push_back(line);
-            }
-        }
-    }
+    // An autorun.inf of "-" stands for none.
+    FakeDisc(const std::string& ini, std::set<std::string> files, const std::string& autorun = "-")
+        : sections_(Parse(ini)), autorun_(Parse(autorun)), hasAutorun_(autorun != "-"), files_(std::move(files)) {}
 
     void ReadText(const char* section, const char* key, const char* fallback, char* dst,
                   size_t size) const override {
-        std::string text = Value(section, key, fallback);
+        std::string text = Value(sections_, section, key, fallback);
         text.resize(std::min(text.size(), size - 1));
         memcpy(dst, text.c_str(), text.size() + 1);
     }
     int32_t ReadInt(const char* section, const char* key, int32_t fallback) const override {
-        return atoi(Value(section, key, std::to_string(fallback)).c_str());
+        return atoi(Value(sections_, section, key, std::to_string(fallback)).c_str());
     }
 
     bool HasSetupIni() const override { return true; }
@@ -63,10 +55,33 @@ public:
         return List({}, dst, size);
     }
     bool FileExists(const char* path) const override { return files_.count(path) > 0; }
+    bool HasAutorunInf() const override { return hasAutorun_; }
+    bool ReadAutorun(const char* key, char* dst, size_t size) const override {
+        std::string text = Value(autorun_, "autorun", key, "");
+        if (text.size() + 1 >= size) return false;
+        memcpy(dst, text.c_str(), text.size() + 1);
+        return true;
+    }
 
 private:
-    std::string Value(const std::string& section, const std::string& key, const std::string& fallback) const {
-        for (const auto& s : sections_) {
+    typedef std::vector<std::pair<std::string, std::vector<std::string>>> Sections;
+
+    static Sections Parse(const std::string& text) {
+        Sections sections;
+        std::istringstream in(text);
+        for (std::string line; std::getline(in, line);) {
+            if (line.empty() || line[0] == ';') continue;
+            if (line[0] == '[') {
+                sections.push_back({line.substr(1, line.find(']') - 1), {}});
+            } else if (!sections.empty()) {
+                sections.back().second.push_back(line);
+            }
+        }
+        return sections;
+    }
+    static std::string Value(const Sections& sections, const std::string& section, const std::string& key,
+                             const std::string& fallback) {
+        for (const auto& s : sections) {
             if (!SameName(s.first, section)) continue;
             for (const std::string& line : s.second) {
                 size_t equals = line.find('=');
@@ -84,7 +99,9 @@ private:
         memcpy(dst, joined.data(), joined.size());
         return true;
     }
-    std::vector<std::pair<std::string, std::vector<std::string>>> sections_;
+    Sections sections_;
+    Sections autorun_;
+    bool hasAutorun_;
     std::set<std::string> files_;
 };
 
@@ -163,6 +180,39 @@ TEST(DiscCheck, FindingsOfAFaultyDiscAndWhichFamiliesTheyConcern) {
     Report xp = Check(disc, 3, true);
     EXPECT_EQ(1, CheckExitCode(xp.counts)) << "the missing file concerns Windows 98 only";
     EXPECT_EQ(5, xp.counts.warnings) << "all but JOV_NAME, which only 98 and Me read";
+}
+
+TEST(DiscCheck, WhatAutorunInfStarts) {
+    const std::string ini = "[Vendors]\nVendor0=VID_1234&PID_ABCD\n";
+    const std::string opensNothing =
+        "warning: autorun.inf names no program to open ([autorun] open=): inserted, the disc starts nothing";
+    const struct {
+        const char* autorun;
+        std::string finding;   // empty: none about autorun.inf
+    } cases[] = {
+        {"[autorun]\nopen=Setup.exe\nicon=Setup.exe", ""},
+        {"[AutoRun]\nopen=\"\\Setup.exe\" -u", ""},
+        {"[autorun]\nopen=Setup -q", ""},
+        {"[autorun]\nopen=Tools\\Run.exe /x", ""},
+        {"-", "note: the disc has no autorun.inf: inserted, it starts nothing (tools/make-disc adds one that opens "
+              "Setup.exe)"},
+        {"[autorun]\nicon=Setup.exe", opensNothing},
+        {"[autorun]\nopen=Install.exe", "warning: autorun.inf opens Install.exe, which is not on the disc: inserted, "
+                                          "the disc starts nothing"},
+        {"[autorun]\nopen=\"Disc Tools\\Run Me.exe\" /x", "warning: autorun.inf opens Disc Tools\\Run Me.exe, "
+                                                       "which is not on the disc: inserted, the disc starts nothing"},
+    };
+    std::set<std::string> files = DefaultDiscFiles();
+    files.insert("D:\\Tools\\Run.exe");
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.autorun);
+        Report report = Check(FakeDisc(ini, files, c.autorun), -1, true);
+        EXPECT_EQ(c.finding.empty() ? 0u : 1u, report.CountOf("autorun.inf")) << report.text;
+        if (!c.finding.empty()) EXPECT_TRUE(report.Has(c.finding)) << report.text;
+    }
+    Report tooLong = Check(FakeDisc(ini, files, "[autorun]\nopen=" + std::string(2000, 'x')), -1, true);
+    EXPECT_TRUE(tooLong.Has("warning: autorun.inf's [autorun] open= is too long for DiscCheck to read: it is not "
+                            "checked")) << tooLong.text;
 }
 
 TEST(NameReasons, EveryRefusedNameIsExplained) {
