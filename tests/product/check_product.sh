@@ -2,7 +2,8 @@
 # Checks a built program of ours as Windows will load it: a 32-bit GUI or console
 # program that Windows 98 accepts, importing only functions every supported Windows
 # has, with the project's version in its version resource; given a manifest, one that
-# asks for administrator rights and nothing XP would choke on.
+# asks for administrator rights and nothing XP would choke on. A signed program passes
+# as its unsigned image would.
 #   check_product.sh program.exe objdump allow-list version gui|console [manifest]
 set -u
 exe=$1 objdump=$2 allowed=$3 version=$4 kind=$5 manifest=${6:-}
@@ -31,8 +32,10 @@ while read -r dll function; do
 done <<<"$imports"
 
 # The image stays lean (Setup.exe with every language and all the artwork); sizes are
-# deterministic.
-size=$(stat -c %s "$exe")
+# deterministic. A signature's certificate table, at the end of the file, does not count.
+signature=$(awk '/^Entry 4 .*Security Directory/{print $4}' <<<"$headers")
+signature=$((16#${signature:-0}))
+size=$(($(stat -c %s "$exe") - signature))
 [ "$size" -le 160000 ] || fail "the image is $size bytes, over its ceiling of 160000"
 
 # Both versions, as numbers and as text, are the project's.
@@ -56,5 +59,5 @@ if [ -n "$manifest" ]; then
   python3 -c 'import sys, xml.dom.minidom; xml.dom.minidom.parse(sys.argv[1])' "$manifest" || fail "manifest is not well-formed XML"
 fi
 
-[ $failures = 0 ] && echo "$name: PE32 $kind, subsystem 4.0, version $version, $size bytes, $(wc -l <<<"$imports") imports all on the Windows 98 list${manifest:+, manifest sound}"
+[ $failures = 0 ] && echo "$name: PE32 $kind, subsystem 4.0, version $version, $size bytes$([ "$signature" = 0 ] || echo " and a signature of $signature"), $(wc -l <<<"$imports") imports all on the Windows 98 list${manifest:+, manifest sound}"
 exit $((failures > 0))
