@@ -3,6 +3,7 @@
 #include "disc_findings.h"
 #include "families.h"
 #include "plan_report.h"
+#include "setup_version.h"
 
 namespace {
 
@@ -17,7 +18,7 @@ struct Work {
 };
 
 void PrintHeader(const CheckOptions& options, const FamilyPlan& plan, ReportWriter& out) {
-    out.Put("DiscCheck: what Setup.exe would do with the disc in ").Value(options.discFolder).EndLine();
+    out.Put("DiscCheck " SETUP_VERSION_TEXT ": what Setup.exe would do with the disc in ").Value(options.discFolder).EndLine();
     out.Line("Folders that only the target machine knows: <windows>, <system>, <programs> (the Start menu's");
     out.Line("programs) and <program files>.");
     out.EndLine();

@@ -1,6 +1,7 @@
-// DiscCheck.exe on driver discs: the sample disc checks clean; each broken disc under
-// discs/ gives exactly the errors and warnings its "; expect:" lines name, and the exit
-// code of its "; exit:" line, once the files of its "; remove:" lines are gone.
+// DiscCheck.exe on driver discs: the sample disc checks clean, under a first line that
+// names the version; each broken disc under discs/ gives exactly the errors and warnings
+// its "; expect:" lines name, and the exit code of its "; exit:" line, once the files of
+// its "; remove:" lines are gone.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -11,6 +12,7 @@
 
 #include "disc.h"
 #include "files.h"
+#include "setup_version.h"
 
 using namespace support;
 
@@ -83,6 +85,8 @@ TEST(DiscCheck, SampleDiscChecksClean) {
     ASSERT_TRUE(check.finished);
     EXPECT_EQ(0u, check.exitCode) << check.output;
     EXPECT_TRUE(Problems(check.output).empty()) << check.output;
+    EXPECT_EQ("DiscCheck " SETUP_VERSION_TEXT ": what Setup.exe would do with the disc in " + disc.Folder(),
+              Lines(check.output).at(0));
     int families = 0;
     for (const std::string& line : Lines(check.output)) families += StartsWith(line, "== Windows") ? 1 : 0;
     EXPECT_EQ(7, families);

@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # Checks a built program of ours as Windows will load it: a 32-bit GUI or console
 # program that Windows 98 accepts, importing only functions every supported Windows
-# has; given a manifest, one that asks for administrator rights and nothing XP would
-# choke on.
-#   check_product.sh program.exe objdump allow-list gui|console [manifest]
+# has, with the project's version in its version resource; given a manifest, one that
+# asks for administrator rights and nothing XP would choke on. A signed program passes
+# as its unsigned image would.
+#   check_product.sh program.exe objdump allow-list version gui|console [manifest]
 set -u
-exe=$1 objdump=$2 allowed=$3 kind=$4 manifest=${5:-}
+exe=$1 objdump=$2 allowed=$3 version=$4 kind=$5 manifest=${6:-}
 name=$(basename "$exe")
 failures=0
 fail() { echo "FAIL: $name: $*"; failures=$((failures + 1)); }
@@ -31,9 +32,22 @@ while read -r dll function; do
 done <<<"$imports"
 
 # The image stays lean (Setup.exe with every language and all the artwork); sizes are
-# deterministic.
-size=$(stat -c %s "$exe")
+# deterministic. A signature's certificate table, at the end of the file, does not count.
+signature=$(awk '/^Entry 4 .*Security Directory/{print $4}' <<<"$headers")
+signature=$((16#${signature:-0}))
+size=$(($(stat -c %s "$exe") - signature))
 [ "$size" -le 160000 ] || fail "the image is $size bytes, over its ceiling of 160000"
+
+# Both versions, as numbers and as text, are the project's.
+IFS=. read -r major minor patch tweak <<<"$version"
+numbers="${major:-0}, ${minor:-0}, ${patch:-0}, ${tweak:-0}"
+resources=$("${objdump%objdump}windres" -i "$exe" -O rc)
+for field in FILEVERSION PRODUCTVERSION; do
+  grep -qxF " $field $numbers" <<<"$resources" || fail "$field is not $numbers"
+done
+for value in FileVersion ProductVersion; do
+  grep -qxF "      VALUE \"$value\", \"$version\"" <<<"$resources" || fail "$value is not \"$version\""
+done
 
 # The manifest as built into the program.
 if [ -n "$manifest" ]; then
@@ -45,5 +59,5 @@ if [ -n "$manifest" ]; then
   python3 -c 'import sys, xml.dom.minidom; xml.dom.minidom.parse(sys.argv[1])' "$manifest" || fail "manifest is not well-formed XML"
 fi
 
-[ $failures = 0 ] && echo "$name: PE32 $kind, subsystem 4.0, $size bytes, $(wc -l <<<"$imports") imports all on the Windows 98 list${manifest:+, manifest sound}"
+[ $failures = 0 ] && echo "$name: PE32 $kind, subsystem 4.0, version $version, $size bytes$([ "$signature" = 0 ] || echo " and a signature of $signature"), $(wc -l <<<"$imports") imports all on the Windows 98 list${manifest:+, manifest sound}"
 exit $((failures > 0))

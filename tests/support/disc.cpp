@@ -15,8 +15,15 @@ const char* const STUB_COPIES[][2] = {
     {"helper_stub.exe", "Tarnel64.exe"},
     {"tray_stub.exe", "TRAYM.exe"},
     {"ZELKI_J.dll", "ZELKI_J.dll"},
-    {"Setup.exe", "Setup.exe"},
 };
+
+// The Setup.exe a disc gets: the build's own, or the file beside the test that
+// SETUP_IMAGE names (a signed copy).
+std::string SetupImage() {
+    char name[MAX_PATH];
+    DWORD length = GetEnvironmentVariableA("SETUP_IMAGE", name, sizeof name);
+    return length && length < sizeof name ? name : "Setup.exe";
+}
 
 void CopyTree(const std::string& from, const std::string& to) {
     CreateFolders(to);
@@ -42,6 +49,7 @@ Disc::Disc(std::string folder) : folder_(std::move(folder)), helperLog_(Path("he
 void Disc::Lay() {
     CopyTree(BinDir() + "\\sample-disc", folder_);
     for (const auto& copy : STUB_COPIES) CopyFileOver(BinDir() + "\\" + copy[0], Path(copy[1]));
+    CopyFileOver(BinDir() + "\\" + SetupImage(), Path("Setup.exe"));
     RemoveFileForce(helperLog_);
 }
 
