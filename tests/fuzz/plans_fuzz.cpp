@@ -12,10 +12,6 @@
 //   fit, and then with exactly the reference rendering; the uninstall entry's paths
 //   are the reference renderings, and are refused exactly when one does not fit or a
 //   name leads out of its base folder;
-// - the Add or Remove Programs entry is one key below the system's list, named by the
-//   uninstall folder's name with blanks for its separators; its values are the
-//   reference renderings of the uninstall entry's paths; it is refused exactly when
-//   those paths are, or when its key or a value does not fit;
 // - nothing copied, registered, deleted or created lies outside its base folder, and
 //   nothing lies in an unknown one;
 // - the removal deletes only what the installation writes: its values are among the
@@ -27,7 +23,6 @@
 
 #include "state/setup_ini.h"
 #include "fuzz_support.h"
-#include "install/add_remove_entry_plan.h"
 #include "install/drive_settings_plan.h"
 #include "install/install_plan.h"
 #include "install/uninstall_entry_paths.h"
@@ -214,36 +209,6 @@ void CheckUninstallEntry(const SetupState& s, bool composed, const UninstallEntr
     }
 }
 
-void CheckAddRemoveEntry(const SetupState& s, bool pathsComposed, const UninstallEntryPaths& p, bool composed,
-                         const AddRemoveEntry& e) {
-    FUZZ_CHECK_TERMINATED(e.keyName);
-    FUZZ_CHECK_TERMINATED(e.key);
-    const std::string vendor = s.vendorName, product = s.productName;
-    const std::string folder = product.empty() ? vendor : vendor + " " + product;
-    const std::string copy = p.copiedProgram, key = std::string(ADD_REMOVE_PROGRAMS_KEY) + "\\" + folder;
-    const std::string texts[] = {"\"" + copy + "\" -q -u", key};
-    bool fits = true;
-    for (const std::string& text : texts) fits = fits && Fits(text);
-    FUZZ_CHECK(composed == (pathsComposed && fits), Shown(key));
-    if (!composed) {
-        FUZZ_CHECK(e.count == 0 && !e.key[0], "no entry");
-        return;
-    }
-    FUZZ_CHECK(strlen(e.keyName) == folder.size(), Shown(e.keyName));
-    FUZZ_CHECK(std::string(ADD_REMOVE_PROGRAMS_KEY) + "\\" + e.keyName == e.key, Shown(e.key));
-    for (const char* c = e.keyName; *c; c += CharacterSize(c, s.isLeadByte)) {
-        FUZZ_CHECK(*c != '\\' && *c != '/', Shown(e.keyName));
-    }
-    const std::string expected[] = {"DisplayName=" + std::string(e.keyName), "UninstallString=\"" + copy + "\" -u",
-                                    "QuietUninstallString=\"" + copy + "\" -q -u", "DisplayIcon=" + copy + ",4",
-                                    "Publisher=" + vendor, "InstallLocation=" + std::string(p.programFolder)};
-    FUZZ_CHECK(e.count == 8, std::to_string(e.count));
-    for (int i = 0; i < 6; ++i) {
-        FUZZ_CHECK(!e.values[i].isDword && expected[i] == std::string(e.values[i].name) + "=" + e.values[i].text,
-                   Shown(e.values[i].text));
-    }
-}
-
 void CheckRemoval(const SetupState& s, const InstalledFiles& files) {
     // The installation's copies from a disc whose folder is as short as any.
     SetupState shortDisc = s;
@@ -318,10 +283,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     CheckDriveSettings(s, settings, settingsRemoval);
 
     UninstallEntryPaths entry;
-    const bool entryComposed = ComposeUninstallEntryPaths(s, entry);
-    CheckUninstallEntry(s, entryComposed, entry);
-    AddRemoveEntry addRemove;
-    CheckAddRemoveEntry(s, entryComposed, entry, ComposeAddRemoveEntry(s, addRemove), addRemove);
+    CheckUninstallEntry(s, ComposeUninstallEntryPaths(s, entry), entry);
 
     InstalledFiles files;
     PlanInstalledFileDeletion(s, files);
