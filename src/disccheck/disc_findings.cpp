@@ -131,7 +131,14 @@ void FindRefusedNames(FamilySet bit, const FamilyPlan& plan, const RecordingIni&
                    "a removal leaves Windows' copy of the INF", bit, f);
     }
 
-    if (plan.entryComposed) return;
+    if (plan.entryComposed) {
+        if (!plan.addRemoveComposed && s.addRemoveEntry) {
+            f.Add(SEVERITY_WARNING, bit,
+                  "the Add or Remove Programs entry's key or values are longer than 259 characters: Setup.exe "
+                  "writes no entry there");
+        }
+        return;
+    }
     const char* entry = "Setup.exe makes no uninstall entry";
     if (!IsRelativeFolderPath(s.vendorName, s.isLeadByte)) {
         RefuseName(reads.FindByDestination(s.vendorName), s.vendorName, WhyNotRelativeFolderPath(s.vendorName, s.isLeadByte), entry,

@@ -89,6 +89,7 @@ void PlanFamily(const RecordingIni& ini, OsKind kind, const char* discFolder, Le
     plan.wizardPnpDisk = PnpDiskInWizard(s);
 
     plan.entryComposed = ComposeUninstallEntryPaths(s, plan.entry);
+    plan.addRemoveComposed = ComposeAddRemoveEntry(s, plan.addRemove);
     ComposeInto(plan.setupSource, "%s\\%s", s.sourceDir, "Setup.exe");
     ComposeInto(plan.iniSource, "%s\\%s", s.sourceDir, "Setup.ini");
 

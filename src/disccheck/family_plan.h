@@ -3,6 +3,7 @@
 #pragma once
 #include "recording_ini.h"
 #include "../state/setup_ini.h"
+#include "../install/add_remove_entry_plan.h"
 #include "../install/drive_settings_plan.h"
 #include "../install/install_plan.h"
 #include "../install/uninstall_entry_paths.h"
@@ -41,6 +42,8 @@ struct FamilyPlan {
     bool entryComposed;
     char setupSource[TEXT_SIZE];   // the disc's Setup.exe and setup.ini, copied into the entry
     char iniSource[TEXT_SIZE];
+    AddRemoveEntry addRemove;   // written with the entry when setup.ini wants it, deleted by a removal
+    bool addRemoveComposed;
 
     DriveSettingNames settingsRemoval;
     InstalledFiles filesRemoval;

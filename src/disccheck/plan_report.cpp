@@ -89,6 +89,25 @@ void PrintDriveNames(const FamilyPlan& plan, ReportWriter& out) {
     out.EndLine();
 }
 
+bool Is64BitFamily(OsKind kind) { return kind == OS_WINXP64 || kind == OS_VISTA64; }
+
+void PrintAddRemoveEntry(const FamilyPlan& plan, ReportWriter& out) {
+    const AddRemoveEntry& a = plan.addRemove;
+    if (!plan.addRemoveComposed) {
+        out.Line("  Add or Remove Programs: none (see the findings)");
+        return;
+    }
+    if (!plan.state.addRemoveEntry) {
+        out.Line("  Add or Remove Programs: none, [Pre_Define] AddRemoveEntry is 0");
+        return;
+    }
+    out.Put("  Add or Remove Programs: registry HKLM\\").Value(a.key).EndLine();
+    if (Is64BitFamily(plan.state.osKind)) {
+        out.Line("    (the 32-bit view: 64-bit Windows keeps it under HKLM\\Software\\Wow6432Node)");
+    }
+    for (int i = 0; i < a.count; ++i) PrintValue(a.values[i], PNP_DISK_NOT_OFFERED, out);
+}
+
 void PrintUninstallEntry(const FamilyPlan& plan, ReportWriter& out) {
     const UninstallEntryPaths& e = plan.entry;
     if (!plan.entryComposed) {
@@ -101,6 +120,7 @@ void PrintUninstallEntry(const FamilyPlan& plan, ReportWriter& out) {
     out.Put("  folder ").Value(e.programFolder).Put(", with copies:").EndLine();
     PrintCopy(plan.setupSource, e.copiedProgram, out);
     PrintCopy(plan.iniSource, e.copiedConfiguration, out);
+    PrintAddRemoveEntry(plan, out);
 }
 
 void PrintFile(const char* what, const char* path, ReportWriter& out) {
@@ -131,6 +151,11 @@ void PrintRemoval(const FamilyPlan& plan, ReportWriter& out) {
         PrintFile("folder, when empty,", plan.entry.menuFolder, out);
         if (plan.entry.hasProductFolder) PrintFile("folder, when empty,", plan.entry.menuVendorFolder, out);
         PrintFile("file", plan.entry.copiedConfiguration, out);
+    }
+    if (plan.addRemoveComposed) {
+        out.Put("  registry HKLM\\").Value(plan.addRemove.key).Put(", when its UninstallString is \"")
+            .Value(plan.addRemove.values[UNINSTALL_STRING_VALUE].text).Put("\": its values, then the key when empty")
+            .EndLine();
     }
     out.Line("  the reader's device node");
 }

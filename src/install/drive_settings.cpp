@@ -2,6 +2,7 @@
 
 #include "drive_settings.h"
 #include "drive_settings_plan.h"
+#include "registry_values.h"
 #include "../state/profile_ini.h"
 #include "../framework/language_strings.h"
 #include "../res/resource_ids.h"
@@ -34,18 +35,5 @@ void WriteDriveSettings() {
 
     DriveSettings settings;
     PlanDriveSettings(setupState, names, settings);
-    HKEY key;
-    if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, settings.key, 0, const_cast<char*>(""), REG_OPTION_NON_VOLATILE,
-                        KEY_ALL_ACCESS, nullptr, &key, nullptr) != ERROR_SUCCESS) {
-        return;
-    }
-    for (int i = 0; i < settings.count; ++i) {
-        const SettingValue& v = settings.values[i];
-        if (v.isDword) {
-            RegSetValueExA(key, v.name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&v.dword), sizeof v.dword);
-        } else {
-            RegSetValueExA(key, v.name, 0, REG_SZ, reinterpret_cast<const BYTE*>(v.text), lstrlenA(v.text) + 1);
-        }
-    }
-    RegCloseKey(key);
+    WriteSettingValues(settings.key, settings.values, settings.count);
 }

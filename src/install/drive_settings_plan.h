@@ -3,6 +3,7 @@
 #pragma once
 #include <stdint.h>
 
+#include "setting_value.h"
 #include "../state/setup_ini.h"
 #include "../state/setup_state.h"
 
@@ -13,13 +14,6 @@ extern const char USB_ICON_KEY[];            // Windows 98/Me
 // "IconName_" + up to four characters after the first "PID_" + up to four after the
 // first "VID_". False, and dst empty, when the id lacks either part.
 bool ComposeIconValueName(const char* hardwareId, char* dst, size_t size);
-
-struct SettingValue {
-    char name[TEXT_SIZE];
-    bool isDword;
-    uint32_t dword;
-    char text[TEXT_SIZE];
-};
 
 struct DriveSettings {
     const char* key;

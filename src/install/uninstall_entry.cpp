@@ -3,13 +3,27 @@
 #include <shlobj.h>
 
 #include "uninstall_entry.h"
+#include "add_remove_entry_plan.h"
+#include "registry_values.h"
 #include "uninstall_entry_paths.h"
 #include "../device/file_placement.h"
 #include "../text/bounded_text.h"
 
 namespace {
-const int UNINSTALL_ICON_INDEX = 4;   // the fifth icon group of Setup.exe
+
+// The entry in Add or Remove Programs, when setup.ini wants one and the copy of
+// Setup.exe that it starts is there.
+void WriteAddRemoveEntry(const char* copiedProgram) {
+    AddRemoveEntry entry;
+    DWORD attributes = GetFileAttributesA(copiedProgram);
+    if (!setupState.addRemoveEntry || attributes == INVALID_FILE_ATTRIBUTES ||
+        (attributes & FILE_ATTRIBUTE_DIRECTORY) || !ComposeAddRemoveEntry(setupState, entry)) {
+        return;
+    }
+    WriteSettingValues(entry.key, entry.values, entry.count);
 }
+
+}  // namespace
 
 HRESULT CreateUninstallEntry() {
     UninstallEntryPaths p;
@@ -29,6 +43,7 @@ HRESULT CreateUninstallEntry() {
     }
     CopyFileOver(sourceProgram, p.copiedProgram);
     CopyFileOver(sourceConfiguration, p.copiedConfiguration);
+    WriteAddRemoveEntry(p.copiedProgram);
 
     IShellLinkA* link = nullptr;
     HRESULT result = CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,

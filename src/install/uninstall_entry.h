@@ -1,6 +1,7 @@
 #pragma once
 #include <windows.h>
 
-// Makes the uninstall entry: the folders, the copies of Setup.exe and setup.ini, and
-// the shortcut "Uninstall.lnk" that starts the copy with "-u". Main thread only (COM).
+// Makes the uninstall entry: the folders, the copies of Setup.exe and setup.ini, the
+// entry in Add or Remove Programs, and the shortcut "Uninstall.lnk" that starts the
+// copy with "-u". Main thread only (COM).
 HRESULT CreateUninstallEntry();

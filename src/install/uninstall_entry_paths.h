@@ -3,6 +3,9 @@
 #pragma once
 #include "../state/setup_state.h"
 
+// The copied Setup.exe's icon that the entry shows: its fifth icon group.
+const int UNINSTALL_ICON_INDEX = 4;
+
 struct UninstallEntryPaths {
     bool hasProductFolder;
     char menuVendorFolder[TEXT_SIZE];      // programsDir\vendor

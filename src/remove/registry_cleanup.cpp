@@ -4,6 +4,7 @@
 #include "removal_plan.h"
 #include "subkey_walk.h"
 #include "../device/file_placement.h"
+#include "../install/add_remove_entry_plan.h"
 #include "../install/drive_settings_plan.h"
 #include "../text/bounded_text.h"
 
@@ -56,6 +57,14 @@ bool DeleteDriveKey(HKEY driveIcons, const char* drive) {
     return RegDeleteKeyA(driveIcons, drive) == ERROR_SUCCESS;
 }
 
+// A key that holds neither values nor subkeys.
+bool IsEmptyKey(HKEY key) {
+    DWORD subKeys = 1, values = 1;
+    return RegQueryInfoKeyA(key, nullptr, nullptr, nullptr, &subKeys, nullptr, nullptr, &values, nullptr, nullptr,
+                            nullptr, nullptr) == ERROR_SUCCESS &&
+           subKeys == 0 && values == 0;
+}
+
 // The subkeys of an open key, as RegEnumKeyExA reads them.
 class RegistrySubkeys : public SubkeyWalk {
 public:
@@ -85,11 +94,7 @@ void DeleteOurDriveIcons() {
     OurDriveIcons walk(driveIcons);
     int deleted = WalkSubkeys(walk);
     // DriveIcons itself goes only when our deletions left it empty.
-    DWORD subKeys = 1, values = 1;
-    bool emptied = deleted > 0 &&
-                   RegQueryInfoKeyA(driveIcons, nullptr, nullptr, nullptr, &subKeys, nullptr, nullptr, &values,
-                                    nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS &&
-                   subKeys == 0 && values == 0;
+    bool emptied = deleted > 0 && IsEmptyKey(driveIcons);
     RegCloseKey(driveIcons);
     if (emptied) RegDeleteKeyA(HKEY_LOCAL_MACHINE, DRIVE_ICONS_KEY);
 }
@@ -155,4 +160,23 @@ void DeleteOemInfCopies() {
     OemInfCopies walk(device, prefix);
     WalkSubkeys(walk);
     RegCloseKey(device);
+}
+
+void DeleteAddRemoveEntry() {
+    AddRemoveEntry entry;
+    HKEY key;
+    if (!ComposeAddRemoveEntry(setupState, entry) ||
+        RegOpenKeyExA(HKEY_LOCAL_MACHINE, entry.key, 0, KEY_QUERY_VALUE | KEY_SET_VALUE, &key) != ERROR_SUCCESS) {
+        return;
+    }
+    char uninstallString[TEXT_SIZE];
+    bool ours = ReadString(key, "UninstallString", uninstallString) &&
+                TextEquals(uninstallString, entry.values[UNINSTALL_STRING_VALUE].text);
+    if (ours) {
+        for (const char* name : ADD_REMOVE_VALUE_NAMES) RegDeleteValueA(key, name);
+    }
+    // The key goes only when our deletions left it empty.
+    bool emptied = ours && IsEmptyKey(key);
+    RegCloseKey(key);
+    if (emptied) RegDeleteKeyA(HKEY_LOCAL_MACHINE, entry.key);
 }

@@ -44,6 +44,7 @@ void DeleteInstalledFiles() {
     UninstallEntryPaths entry;
     if (!ComposeUninstallEntryPaths(setupState, entry)) return;
     DeleteFileEvenReadOnly(entry.shortcut);
+    DeleteAddRemoveEntry();
     RemoveDirectoryA(entry.menuFolder);
     RemoveDirectoryA(entry.menuVendorFolder);
     // The copy of Setup.exe and its folder stay: the removal may be running from there.

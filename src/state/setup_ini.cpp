@@ -72,6 +72,7 @@ void ReadSetupIni(const IniSource& ini, SetupState& state) {
     } else {
         ini.ReadText(PRE_DEFINE, "ProductName", "", state.productName, sizeof state.productName);
     }
+    state.addRemoveEntry = ini.ReadInt(PRE_DEFINE, "AddRemoveEntry", 1) != 0;
 }
 
 void SearchConfiguredDevice(const IniSource& ini, PresenceProbe isPresent, void* context,

@@ -59,6 +59,7 @@ struct SetupState {
     char productName[TEXT_SIZE];
     int32_t pnpMode;
     int32_t xdIcon;
+    bool addRemoveEntry;   // [Pre_Define] AddRemoveEntry not 0: the entry in Add or Remove Programs
 
     // Device search.
     char matchedInstanceId[TEXT_SIZE];

@@ -103,6 +103,7 @@ std::string LongValues(size_t length) {
         {"Version", "VersionDesc"},        {"Vendors", "Vendor0"},
         {"Pre_Define", "PNP_Mode"},        {"Pre_Define", "XDIcon"},
         {"Pre_Define", "VendorName"},      {"Pre_Define", "ProductName"},
+        {"Pre_Define", "AddRemoveEntry"},
         {"Win2KXP_DriveName", "CF_Name"},  {"Win2KXP_DriveName", "SD_Name"},
         {"Win2KXP_DriveName", "MS_Name"},  {"Win2KXP_DriveName", "SM_Name"},
         {"Win2KXP_DriveName", "XD_Name"},  {"Win9XME_INFPath", "INFPath"},

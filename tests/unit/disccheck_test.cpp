@@ -145,6 +145,15 @@ TEST(DiscCheck, PlansOfACleanDiscInADriveRoot) {
     EXPECT_TRUE(all.Has("    command line for Vendor0: D:\\Tarnel2k.exe \"D:\\VISTA\\ZELK6SK.inf\" USB\\VID_1234&PID_ABCD"));
     EXPECT_TRUE(all.Has("  folder <programs>\\Acme\\Reader, with the shortcut <programs>\\Acme\\Reader\\Uninstall.lnk"));
     EXPECT_TRUE(all.Has("note: [Pre_Define] PNP_Mode is not set: Setup.exe uses -1"));
+    // The Add or Remove Programs entry on every family, in the 32-bit view on the 64-bit ones.
+    const std::string arp = "HKLM\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Acme Reader";
+    EXPECT_EQ(7u, all.CountOf("  Add or Remove Programs: registry " + arp + "\r\n"));
+    EXPECT_EQ(7u, all.CountOf("    QuietUninstallString = \"\"<program files>\\Acme\\Reader\\Setup.exe\" -q -u\" (REG_SZ)"));
+    EXPECT_EQ(7u, all.CountOf("    NoRepair = 1 (REG_DWORD)"));
+    EXPECT_EQ(2u, all.CountOf("Wow6432Node"));
+    EXPECT_EQ(7u, all.CountOf("  registry " + arp + ", when its UninstallString is \"\"<program files>\\Acme\\Reader\\Setup.exe\" -u\""));
+    FakeDisc off("[Vendors]\nVendor0=Vid_1234&Pid_ABCD\n[Pre_Define]\nAddRemoveEntry=0\n", DefaultDiscFiles());
+    EXPECT_EQ(7u, Check(off).CountOf("  Add or Remove Programs: none, [Pre_Define] AddRemoveEntry is 0\r\n"));
 
     Report xp = Check(disc, 3);
     EXPECT_EQ(1u, xp.CountOf("\r\n== Windows"));

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "setting_values.h"
 #include "install/drive_settings_plan.h"
 
 namespace {
@@ -17,15 +18,7 @@ SetupState State(OsKind kind, const char* hardwareId = "USB\\VID_1A2B&PID_3C4D")
     return s;
 }
 
-// Each value as "name=text" or "name#dword".
-std::vector<std::string> Values(const DriveSettings& settings) {
-    std::vector<std::string> values;
-    for (int i = 0; i < settings.count; ++i) {
-        const SettingValue& v = settings.values[i];
-        values.push_back(std::string(v.name) + (v.isDword ? "#" + std::to_string(v.dword) : "=" + std::string(v.text)));
-    }
-    return values;
-}
+std::vector<std::string> Values(const DriveSettings& settings) { return Described(settings.values, settings.count); }
 
 DriveSettings Plan(const SetupState& s) {
     DriveNames names = {"Slot 1", "Slot 2", "Slot 3", "Slot 4", "Slot 5"};

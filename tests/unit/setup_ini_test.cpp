@@ -80,7 +80,8 @@ TEST(SetupIni, Windows9xReadsItsKeysInOrderWithDefaults) {
         "Win9XME_DRVPath/DRVPath_SYS", "Win9XME_DRVPath/DRVPath_PDR", "Win9XME_FileName/FileName_SYS",
         "Win9XME_FileName/FileName_PDR", "Win9XME_FileName/FileName_INF",
         "Win9XME_FileName/FileName_INF_DISK", "Win9XME_FileName/FileName_ICON",
-        "Win9XME_JOVName/JOV_NAME", "Pre_Define/PNP_Mode", "Pre_Define/XDIcon", "Pre_Define/VendorName"};
+        "Win9XME_JOVName/JOV_NAME", "Pre_Define/PNP_Mode", "Pre_Define/XDIcon", "Pre_Define/VendorName",
+        "Pre_Define/AddRemoveEntry"};
     for (OsKind kind : {OS_UNSUPPORTED, OS_WIN98, OS_WINME}) {
         FakeIni ini{};
         SetupState s = ReadFor(kind, ini);
@@ -100,16 +101,18 @@ TEST(SetupIni, Windows9xReadsItsKeysInOrderWithDefaults) {
         EXPECT_EQ(0, s.xdIcon);
         EXPECT_STREQ("ZELK", s.vendorName);
         EXPECT_STREQ("", s.productName);
+        EXPECT_TRUE(s.addRemoveEntry);
     }
 
     FakeIni ini{{"version/versiondesc", "Card Reader"}, {"Win9XME_JOVName/JOV_NAME", "Jov"},
-                {"pre_define/pnp_mode", "1"}, {"PRE_DEFINE/XDICON", "2"},
+                {"pre_define/pnp_mode", "1"}, {"PRE_DEFINE/XDICON", "2"}, {"Pre_Define/AddRemoveEntry", "0"},
                 {"Win9XME_FileName/FileName_PDR", std::string(400, 'p').c_str()}};
     SetupState s = ReadFor(OS_WINME, ini);
     EXPECT_STREQ("Card Reader", s.titleText);
     EXPECT_STREQ("Jov", s.infProviderName);
     EXPECT_EQ(1, s.pnpMode);
     EXPECT_EQ(2, s.xdIcon);
+    EXPECT_FALSE(s.addRemoveEntry);
     EXPECT_EQ(std::string(259, 'p'), s.fileNamePdr);
 }
 
@@ -131,7 +134,7 @@ TEST(SetupIni, NtFamilyReadsItsOwnInfPathAndNoWindows9xKeys) {
         const std::vector<std::string> order = {
             "Version/VersionDesc", std::string(c.section) + "/INFPath", "Win2KXP_FileName/FileName_SYS",
             "Win2KXP_FileName/FileName_ICON", "Pre_Define/PNP_Mode", "Pre_Define/XDIcon",
-            "Pre_Define/VendorName"};
+            "Pre_Define/VendorName", "Pre_Define/AddRemoveEntry"};
         EXPECT_EQ(order, empty.reads) << int(c.kind);
         EXPECT_STREQ(c.fallback, s.infPath);
         EXPECT_STREQ("ZELK6SK.sys", s.fileNameSys);
@@ -171,7 +174,7 @@ TEST(SetupIni, ProductNameIsReadOnlyForAnotherVendor) {
         SetupState s = ReadFor(OS_WINXP, ini);
         EXPECT_STREQ(c.vendor ? c.vendor : "ZELK", s.vendorName);
         EXPECT_STREQ(c.expected, s.productName) << (c.vendor ? c.vendor : "(none)");
-        EXPECT_EQ(c.productRead, ini.reads.back() == "Pre_Define/ProductName");
+        EXPECT_EQ(c.productRead, ini.reads[ini.reads.size() - 2] == "Pre_Define/ProductName");
     }
 }
 
