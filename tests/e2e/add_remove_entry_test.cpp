@@ -136,7 +136,7 @@ TEST(AddRemoveEntry, WrittenWithTheUninstallEntryRemovedWithItOnlyWhenOurs) {
         if (c.changedByAnotherProgram) {
             EXPECT_REG_SZ(HKEY_LOCAL_MACHINE, key, "UninstallString", changed);
             EXPECT_REG_SZ(HKEY_LOCAL_MACHINE, key, "DisplayName", "Acme Card Reader");
-            EXPECT_EQ(8u, ValueNames(HKEY_LOCAL_MACHINE, key).size());
+            EXPECT_EQ(9u, ValueNames(HKEY_LOCAL_MACHINE, key).size());
         } else {
             EXPECT_EQ(before, Entries());
         }
