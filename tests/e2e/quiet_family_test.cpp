@@ -8,6 +8,7 @@
 
 #include "disc.h"
 #include "files.h"
+#include "names.h"
 #include "registry.h"
 #include "shortcut.h"
 #include "virtual_reader.h"
@@ -92,9 +93,9 @@ TEST(QuietFamily, InstallsThenRemoves) {
     MakeReadOnly(win + "\\ZELKI_J.dll");
 
     RunResult install = disc.RunSetup("-q");
-    ASSERT_TRUE(install.finished);
+    ASSERT_TRUE(Finished(install));
     EXPECT_EQ("test ...\n", install.output);
-    EXPECT_EQ(0u, install.exitCode);
+    EXPECT_EQ(ExitCodeName(0), ExitCodeName(install.exitCode));
 
     // The helper and its exact command line.
     auto runs = disc.HelperRuns();
@@ -183,9 +184,9 @@ TEST(QuietFamily, InstallsThenRemoves) {
     }
 
     RunResult removal = disc.RunSetup("-q -u");
-    ASSERT_TRUE(removal.finished);
+    ASSERT_TRUE(Finished(removal));
     EXPECT_EQ("test ...\n", removal.output);
-    EXPECT_EQ(0u, removal.exitCode);
+    EXPECT_EQ(ExitCodeName(0), ExitCodeName(removal.exitCode));
     EXPECT_EQ(1u, disc.HelperRuns().size()) << "a removal never installs";
 
     if (family.ntSwitches) {

@@ -10,6 +10,7 @@
 
 #include "disc.h"
 #include "files.h"
+#include "names.h"
 #include "registry.h"
 #include "shortcut.h"
 #include "virtual_reader.h"
@@ -27,12 +28,12 @@ std::string SetupIni(const std::string& preDefine = "XDIcon=1\r\n", const std::s
            preDefine + sections;
 }
 
-#define EXPECT_QUIET_END(run, code)                  \
-    do {                                             \
-        const RunResult& ended_ = (run);             \
-        EXPECT_TRUE(ended_.finished);                \
-        EXPECT_EQ("test ...\n", ended_.output);      \
-        EXPECT_EQ(DWORD(code), ended_.exitCode);     \
+#define EXPECT_QUIET_END(run, code)                                    \
+    do {                                                               \
+        const RunResult& ended_ = (run);                               \
+        EXPECT_TRUE(Finished(ended_));                                 \
+        EXPECT_EQ("test ...\n", ended_.output);                        \
+        EXPECT_EQ(ExitCodeName(code), ExitCodeName(ended_.exitCode));  \
     } while (0)
 
 // The XP drive settings in the order SD, MS, SM, CF, XD, and nothing else.
@@ -372,9 +373,9 @@ TEST_F(QuietScenario, JunkSetupIniEndsNormally) {
                 PlugIn(reader);
                 disc.WriteSetupIni(ini.second);
                 RunResult run = disc.RunSetup(arguments);
-                EXPECT_TRUE(run.finished);
+                EXPECT_TRUE(Finished(run));
                 EXPECT_EQ("test ...\n", run.output);
-                EXPECT_TRUE(run.exitCode == 0 || run.exitCode == 2) << "exit code " << run.exitCode;
+                EXPECT_TRUE(run.exitCode == 0 || run.exitCode == 2) << "exit code " << ExitCodeName(run.exitCode);
             }
         }
     }

@@ -7,6 +7,7 @@
 #include "../../src/res/resource_ids.h"
 #include "disc.h"
 #include "files.h"
+#include "names.h"
 #include "registry.h"
 #include "shortcut.h"
 #include "virtual_reader.h"
@@ -25,7 +26,7 @@ protected:
     void Start(const std::string& family, bool readerPlugged, const std::string& pnpMode = "",
                const std::string& arguments = "") {
         SetWindowsFamily(family);
-        SetHelperBehaviour(3000, 0);   // long enough to watch the progress window
+        SetHelperBehaviour(0, 0);
         if (family == "win98") {
             programFiles = "C:\\Progra~1";   // a short name Wine does not make
             CreateFolders(programFiles);
@@ -48,21 +49,24 @@ protected:
 
     void StartWizard(const std::string& arguments = "") {
         setup = StartProgram("\"" + disc.Path("Setup.exe") + "\"" + (arguments.empty() ? "" : " " + arguments));
-        ASSERT_TRUE(setup.IsStarted());
+        ASSERT_TRUE(setup.IsStarted()) << setup.Describe();
     }
 
-    HWND Next(HWND page, const std::string& title) { return NextPageTitled(wizard, page, title); }
+    HWND Next(HWND page, const std::string& title) { return NextPageTitled(wizard, setup, page, title); }
 
     // Leaves `page` with `button` into the installation: the frame becomes the progress
-    // window centred on the 1024 x 768 screen while the helper runs, and covers the
-    // screen again for Setup Complete, which is returned.
+    // window centred on the 1024 x 768 screen while the helper runs (held until the
+    // window has been looked at), and covers the screen again for Setup Complete,
+    // which is returned.
     HWND ThroughInstallation(HWND page, int button) {
+        helperGate.Close();
         wizard.Click(page, button);
-        EXPECT_TRUE(wizard.WaitForCompactFrame()) << "no progress window";
+        EXPECT_TRUE(wizard.WaitForCompactFrame()) << "no progress window; " << setup.Describe();
         RECT compact = wizard.FrameRect();
         EXPECT_EQ(312, compact.left);
         EXPECT_EQ(346, compact.top);
         EXPECT_TRUE(wizard.IsVisible(wizard.Frame(), IDC_PROGRESS));
+        helperGate.Open();
         HWND done = Next(page, "Setup Complete");
         RECT full = wizard.FrameRect();
         EXPECT_TRUE(full.left <= 0 && full.top <= 0 && full.right >= 1024 && full.bottom >= 768)
@@ -72,8 +76,8 @@ protected:
     }
 
     void ExpectEnds(DWORD exitCode = 0) {
-        EXPECT_TRUE(setup.WaitForExit(60000)) << "Setup.exe still runs";
-        EXPECT_EQ(exitCode, setup.ExitCode());
+        EXPECT_TRUE(setup.Ends());
+        EXPECT_EQ(ExitCodeName(exitCode), ExitCodeName(setup.ExitCode()));
     }
 
     // Setup Complete as 98 and Me show it (restart offered, "now" chosen) or as later
@@ -126,6 +130,7 @@ protected:
     Disc disc;
     VirtualReader reader;
     WizardDriver wizard;
+    HelperGate helperGate;
     Started setup;
     std::string programFiles = ProgramFilesDir();
     std::string sampleIni;
@@ -212,7 +217,7 @@ TEST_F(WizardFlow, RemovalWithReader) {
     disc.Lay();
     PlugIn(reader);
     RunResult install = disc.RunSetup("-q");
-    ASSERT_TRUE(install.finished);
+    ASSERT_TRUE(Finished(install));
     ExpectInstalled(1, true, 0);
     SeedDriverStore(reader, "ZELK", "oem3.inf");
 
@@ -239,7 +244,7 @@ TEST_F(WizardFlow, RemovalWithoutReader) {
     SetWindowsFamily("winxp");
     disc.Lay();
     PlugIn(reader);
-    ASSERT_TRUE(disc.RunSetup("-q").finished);
+    ASSERT_TRUE(Finished(disc.RunSetup("-q")));
     Unplug(reader);
 
     StartWizard("-u");
@@ -299,6 +304,9 @@ TEST_F(WizardFlow, Windows98FinishRestartsWindows) {
     printf("Finish with restart now: waiting for Windows to restart\n");
     fflush(stdout);
     wizard.Click(page, IDC_FINISH);
-    Sleep(60000);
-    ADD_FAILURE() << "Windows did not restart";
+    // The restart ends every program of this Windows, this one too: the wait below is
+    // for that end, and nothing should return from it.
+    EXPECT_TRUE(setup.Ends());
+    WaitForSingleObject(GetCurrentProcess(), PATIENCE_MS);
+    ADD_FAILURE() << "Windows did not restart within " << PATIENCE_MS / 1000 << " s; " << setup.Describe();
 }

@@ -10,6 +10,7 @@
 #include "../../src/res/resource_ids.h"
 #include "disc.h"
 #include "files.h"
+#include "names.h"
 #include "virtual_reader.h"
 #include "wizard_driver.h"
 #include "wizard_steps.h"
@@ -192,18 +193,18 @@ class WizardLanguage : public ::testing::Test {
 protected:
     void StartWizard(const std::string& arguments = "") {
         setup = StartProgram("\"" + disc.Path("Setup.exe") + "\"" + arguments);
-        ASSERT_TRUE(setup.IsStarted());
+        ASSERT_TRUE(setup.IsStarted()) << setup.Describe();
     }
 
-    HWND Next(HWND page, const std::string& title) { return NextPageTitled(wizard, page, title); }
+    HWND Next(HWND page, const std::string& title) { return NextPageTitled(wizard, setup, page, title); }
 
     void ExpectTexts(HWND page, const Texts& texts, std::initializer_list<int> controls) {
-        for (int id : controls) EXPECT_EQ(texts.at(id), wizard.Text(page, id)) << "control " << id;
+        for (int id : controls) EXPECT_EQ(texts.at(id), wizard.Text(page, id)) << "control " << ResourceName(id);
     }
 
     void ExpectEnds() {
-        EXPECT_TRUE(setup.WaitForExit(60000)) << "Setup.exe still runs";
-        EXPECT_EQ(0u, setup.ExitCode());
+        EXPECT_TRUE(setup.Ends());
+        EXPECT_EQ(ExitCodeName(0), ExitCodeName(setup.ExitCode()));
     }
 
     // An installation through every page on the way (Windows XP, PNP_Mode not set), a

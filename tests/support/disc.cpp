@@ -119,4 +119,27 @@ void SetHelperBehaviour(unsigned sleepMs, unsigned exitCode) {
     SetEnv("STUB_EXIT_CODE", std::to_string(exitCode));
 }
 
+namespace {
+const char GATE_EVENT[] = "SetupTestHelperGate";
+}
+
+HelperGate::HelperGate() : event_(CreateEventA(nullptr, TRUE, TRUE, GATE_EVENT)) {
+    EXPECT_NE(nullptr, event_) << "cannot make the event " << GATE_EVENT;
+    SetEnv("STUB_GATE", GATE_EVENT);
+}
+
+HelperGate::~HelperGate() {
+    Open();
+    SetEnv("STUB_GATE", "");
+    if (event_) CloseHandle(event_);
+}
+
+void HelperGate::Close() {
+    if (event_) ResetEvent(event_);
+}
+
+void HelperGate::Open() {
+    if (event_) SetEvent(event_);
+}
+
 }  // namespace support

@@ -1,6 +1,7 @@
 // Stands in for a driver disc's helper installer. Appends how it was started to
-// helper.log beside itself (or to %STUB_LOG%), then sleeps %STUB_SLEEP_MS% and exits
-// with %STUB_EXIT_CODE%.
+// helper.log beside itself (or to %STUB_LOG%), then waits until the event named by
+// %STUB_GATE% is set (when there is one), sleeps %STUB_SLEEP_MS% and exits with
+// %STUB_EXIT_CODE%.
 #include <windows.h>
 
 #include <cstdio>
@@ -34,6 +35,14 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
         fclose(out);
     }
 
+    char gate[64];
+    DWORD gateLength = GetEnvironmentVariableA("STUB_GATE", gate, sizeof gate);
+    if (gateLength && gateLength < sizeof gate) {
+        if (HANDLE open = OpenEventA(SYNCHRONIZE, FALSE, gate)) {
+            WaitForSingleObject(open, INFINITE);
+            CloseHandle(open);
+        }
+    }
     Sleep(EnvNumber("STUB_SLEEP_MS"));
     return static_cast<int>(EnvNumber("STUB_EXIT_CODE"));
 }

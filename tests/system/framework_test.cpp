@@ -9,6 +9,7 @@
 #include "framework/dialog.h"
 #include "framework/frame_window.h"
 #include "framework/thread.h"
+#include "process.h"
 
 namespace {
 
@@ -146,8 +147,8 @@ TEST(Framework, ThreadRunsOnlyWhenResumedAndEndsItself) {
     DuplicateHandle(GetCurrentProcess(), thread->Handle(), GetCurrentProcess(), &handle, 0, FALSE,
                     DUPLICATE_SAME_ACCESS);
     thread->Resume();
-    EXPECT_EQ(WAIT_OBJECT_0, WaitForSingleObject(gone, 10000)) << "the object deletes itself at its end";
-    EXPECT_EQ(WAIT_OBJECT_0, WaitForSingleObject(handle, 10000));
+    EXPECT_EQ(WAIT_OBJECT_0, WaitForSingleObject(gone, support::PATIENCE_MS)) << "the object deletes itself at its end";
+    EXPECT_EQ(WAIT_OBJECT_0, WaitForSingleObject(handle, support::PATIENCE_MS));
     DWORD code = 0;
     GetExitCodeThread(handle, &code);
     EXPECT_EQ(7u, code) << "Run's result is the thread's exit code";
@@ -158,6 +159,6 @@ TEST(Framework, ThreadRunsOnlyWhenResumedAndEndsItself) {
     refusing->init = false;
     ASSERT_TRUE(refusing->CreateSuspended(THREAD_PRIORITY_NORMAL));
     refusing->Resume();
-    EXPECT_EQ(WAIT_OBJECT_0, WaitForSingleObject(gone, 10000)) << "a failed InitInstance still ends the object";
+    EXPECT_EQ(WAIT_OBJECT_0, WaitForSingleObject(gone, support::PATIENCE_MS)) << "a failed InitInstance still ends the object";
     CloseHandle(gone);
 }
