@@ -76,8 +76,8 @@ TEST(DoubleByte, ProductAndFileNamesInTheSystemsCodePage) {
     ASSERT_TRUE(shortcut.loaded);
     EXPECT_EQ(program + "\\Setup.exe", shortcut.target);
     EXPECT_EQ("-u", shortcut.arguments);
-    EXPECT_EQ(ReadFileText(disc.Path("Setup.exe")), ReadFileText(program + "\\Setup.exe"));
-    EXPECT_EQ(ReadFileText(disc.Path("setup.ini")), ReadFileText(program + "\\Setup.ini"));
+    EXPECT_TRUE(SameFile(disc.Path("Setup.exe"), program + "\\Setup.exe"));
+    EXPECT_TRUE(SameFile(disc.Path("setup.ini"), program + "\\Setup.ini"));
     EXPECT_EQ(ReadFileText(disc.Path(name + ".dll")), ReadFileText(WindowsDir() + "\\" + name + ".dll"));
     EXPECT_REG_SZ(HKEY_LOCAL_MACHINE, PARAMETERS, "IconName_ABCD1234", name + ".dll");
 

@@ -126,21 +126,21 @@ TEST(QuietFamily, InstallsThenRemoves) {
     }
     if (family.trayMonitor) {
         EXPECT_REG_SZ(HKEY_LOCAL_MACHINE, RUN_KEY, "HidMonitor", win + "\\TRAYM.exe");
-        EXPECT_EQ(ReadFileText(disc.Path("TRAYM.exe")), ReadFileText(win + "\\TRAYM.exe"));
+        EXPECT_TRUE(SameFile(disc.Path("TRAYM.exe"), win + "\\TRAYM.exe"));
     } else {
         EXPECT_NO_REG_VALUE(HKEY_LOCAL_MACHINE, RUN_KEY, "HidMonitor");
         EXPECT_FALSE(FileExists(win + "\\TRAYM.exe"));
     }
 
     // Files: the icon library everywhere, the four copies of the 98 path.
-    EXPECT_EQ(ReadFileText(disc.Path("ZELKI_J.dll")), ReadFileText(win + "\\ZELKI_J.dll"));
+    EXPECT_TRUE(SameFile(disc.Path("ZELKI_J.dll"), win + "\\ZELKI_J.dll"));
     const std::string sys = win + "\\system32\\drivers\\ZELK6S.sys";
     const std::string pdr = SystemDir() + "\\iosubsys\\ZELK6Sp.pdr";
     const std::string diskInf = win + "\\inf\\ZELKDISK.inf";
     if (family.windows98Path) {
-        EXPECT_EQ(ReadFileText(disc.Path("Win9xME\\ZELK6S.sys")), ReadFileText(sys));
-        EXPECT_EQ(ReadFileText(disc.Path("Win9xME\\ZELK6SP.pdr")), ReadFileText(pdr));
-        EXPECT_EQ(ReadFileText(disc.Path("Win9xME\\ZELKDISK.inf")), ReadFileText(diskInf));
+        EXPECT_TRUE(SameFile(disc.Path("Win9xME\\ZELK6S.sys"), sys));
+        EXPECT_TRUE(SameFile(disc.Path("Win9xME\\ZELK6SP.pdr"), pdr));
+        EXPECT_TRUE(SameFile(disc.Path("Win9xME\\ZELKDISK.inf"), diskInf));
     } else {
         EXPECT_FALSE(FileExists(sys));
         EXPECT_FALSE(FileExists(pdr));
@@ -150,8 +150,8 @@ TEST(QuietFamily, InstallsThenRemoves) {
     // The uninstall entry.
     const std::string menu = ProgramsDir() + "\\Acme\\Card Reader";
     const std::string program = programFiles + "\\Acme\\Card Reader";
-    EXPECT_EQ(ReadFileText(disc.Path("Setup.exe")), ReadFileText(program + "\\Setup.exe"));
-    EXPECT_EQ(ReadFileText(disc.Path("setup.ini")), ReadFileText(program + "\\Setup.ini"));
+    EXPECT_TRUE(SameFile(disc.Path("Setup.exe"), program + "\\Setup.exe"));
+    EXPECT_TRUE(SameFile(disc.Path("setup.ini"), program + "\\Setup.ini"));
     Shortcut shortcut = ReadShortcut(menu + "\\Uninstall.lnk");
     ASSERT_TRUE(shortcut.loaded);
     EXPECT_EQ(program + "\\Setup.exe", shortcut.target);

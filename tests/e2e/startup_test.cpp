@@ -57,8 +57,8 @@ protected:
         EXPECT_REG_SZ(HKEY_LOCAL_MACHINE, PARAMETERS, "SD Name", "SD Drive");
         EXPECT_REG_SZ(HKEY_LOCAL_MACHINE, PARAMETERS, iconValue, "ZELKI_J.dll");
         EXPECT_EQ(9u, ValueNames(HKEY_LOCAL_MACHINE, PARAMETERS).size());
-        EXPECT_EQ(ReadFileText(disc.Path("ZELKI_J.dll")), ReadFileText(iconLibrary));
-        EXPECT_EQ(ReadFileText(disc.Path("setup.ini")), ReadFileText(program + "\\Setup.ini"));
+        EXPECT_TRUE(SameFile(disc.Path("ZELKI_J.dll"), iconLibrary));
+        EXPECT_TRUE(SameFile(disc.Path("setup.ini"), program + "\\Setup.ini"));
         EXPECT_EQ(program + "\\Setup.exe", ReadShortcut(menu + "\\Uninstall.lnk").target);
     }
 

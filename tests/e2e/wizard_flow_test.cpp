@@ -110,8 +110,8 @@ protected:
             EXPECT_REG_SZ(HKEY_LOCAL_MACHINE, RUN_KEY, "HidMonitor", WindowsDir() + "\\TRAYM.exe");
             EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, PARAMETERS));
         }
-        EXPECT_EQ(ReadFileText(disc.Path("ZELKI_J.dll")), ReadFileText(WindowsDir() + "\\ZELKI_J.dll"));
-        EXPECT_EQ(ReadFileText(disc.Path("Setup.exe")), ReadFileText(ProgramFolder() + "\\Setup.exe"));
+        EXPECT_TRUE(SameFile(disc.Path("ZELKI_J.dll"), WindowsDir() + "\\ZELKI_J.dll"));
+        EXPECT_TRUE(SameFile(disc.Path("Setup.exe"), ProgramFolder() + "\\Setup.exe"));
         Shortcut shortcut = ReadShortcut(MenuFolder() + "\\Uninstall.lnk");
         EXPECT_TRUE(shortcut.loaded);
         EXPECT_EQ(ProgramFolder() + "\\Setup.exe", shortcut.target);
