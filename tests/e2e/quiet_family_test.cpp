@@ -91,6 +91,13 @@ TEST(QuietFamily, InstallsThenRemoves) {
     // A read-only copy from an earlier installation is overwritten.
     WriteFileText(win + "\\ZELKI_J.dll", "old icon library");
     MakeReadOnly(win + "\\ZELKI_J.dll");
+    // On Windows 98 the helper replaces the earlier driver: it finds it writable.
+    const std::string sys = win + "\\system32\\drivers\\ZELK6S.sys";
+    if (win98) {
+        WriteFileText(sys, "earlier driver");
+        MakeReadOnly(sys);
+        SetEnv("STUB_WATCH", sys);
+    }
 
     RunResult install = disc.RunSetup("-q");
     ASSERT_TRUE(Finished(install));
@@ -103,6 +110,7 @@ TEST(QuietFamily, InstallsThenRemoves) {
     EXPECT_EQ(disc.Path(family.helper), runs[0].program);
     const std::string device = family.vendorEntryArgument ? "Vid_1234&Pid_ABCD" : "USB\\VID_1234&PID_ABCD";
     EXPECT_EQ(disc.HelperCommandLine(family.helper, family.infPath, device, family.windows98Path), runs[0].title);
+    if (win98) EXPECT_EQ("writable", runs[0].watched) << sys << " when the helper started";
 
     // Registry: this family's values, with their types and bytes, and nothing of another.
     if (family.ntSwitches) {
@@ -134,7 +142,6 @@ TEST(QuietFamily, InstallsThenRemoves) {
 
     // Files: the icon library everywhere, the four copies of the 98 path.
     EXPECT_TRUE(SameFile(disc.Path("ZELKI_J.dll"), win + "\\ZELKI_J.dll"));
-    const std::string sys = win + "\\system32\\drivers\\ZELK6S.sys";
     const std::string pdr = SystemDir() + "\\iosubsys\\ZELK6Sp.pdr";
     const std::string diskInf = win + "\\inf\\ZELKDISK.inf";
     if (family.windows98Path) {

@@ -60,12 +60,18 @@ protected:
     // which is returned.
     HWND ThroughInstallation(HWND page, int button) {
         helperGate.Close();
+        size_t runs = disc.HelperRuns().size();
         wizard.Click(page, button);
         EXPECT_TRUE(wizard.WaitForCompactFrame()) << "no progress window; " << setup.Describe();
         RECT compact = wizard.FrameRect();
         EXPECT_EQ(312, compact.left);
         EXPECT_EQ(346, compact.top);
         EXPECT_TRUE(wizard.IsVisible(wizard.Frame(), IDC_PROGRESS));
+        // While the helper runs, the installation is not over: still the progress window.
+        EXPECT_TRUE(WaitUntil([&] { return disc.HelperRuns().size() > runs; })) << "the helper never started";
+        RECT whileHelperRuns = wizard.FrameRect();
+        EXPECT_EQ(400, whileHelperRuns.right - whileHelperRuns.left) << "the frame left the progress window early";
+        EXPECT_EQ(nullptr, wizard.WaitForAnyPage(&setup, 0)) << "a page came while the helper ran";
         helperGate.Open();
         HWND done = Next(page, "Setup Complete");
         RECT full = wizard.FrameRect();

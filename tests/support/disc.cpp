@@ -72,7 +72,8 @@ RunResult Disc::RunSetup(const std::string& arguments, unsigned long timeoutMs) 
 }
 
 std::vector<HelperRun> Disc::HelperRuns() const {
-    // The stub writes "program=", "command=", "title=" lines and ends each run with "--".
+    // The stub writes "program=", "command=", "title=", "watched=" lines and ends each
+    // run with "--".
     std::vector<HelperRun> runs;
     std::string log = ReadFileText(Path("helper.log"));
     HelperRun run;
@@ -91,6 +92,8 @@ std::vector<HelperRun> Disc::HelperRuns() const {
             run.commandLine = line.substr(8);
         } else if (line.rfind("title=", 0) == 0) {
             run.title = line.substr(6);
+        } else if (line.rfind("watched=", 0) == 0) {
+            run.watched = line.substr(8);
         }
     }
     return runs;

@@ -13,6 +13,7 @@ struct HelperRun {
     std::string program;       // its own full path
     std::string commandLine;   // GetCommandLineA()
     std::string title;         // GetStartupInfoA().lpTitle: the command line as its parent passed it
+    std::string watched;       // %STUB_WATCH% at its start: writable, read-only or missing
 };
 
 class Disc {
