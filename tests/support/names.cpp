@@ -36,6 +36,14 @@ const Named REG_TYPES[] = {
     NAMED(REG_DWORD_BIG_ENDIAN), NAMED(REG_LINK), NAMED(REG_MULTI_SZ), NAMED(REG_QWORD),
 };
 
+const Named DIALOG_RESULTS[] = {
+    NAMED(IDOK), NAMED(IDCANCEL), {static_cast<DWORD>(-1), "could not be shown"},
+};
+
+const Named WAIT_RESULTS[] = {
+    NAMED(WAIT_OBJECT_0), NAMED(WAIT_TIMEOUT), NAMED(WAIT_FAILED), NAMED(WAIT_ABANDONED),
+};
+
 const Named EXIT_CODES[] = {
     {0, "success"},
     {2, "a quiet installation whose helper did not run to its end"},
@@ -102,6 +110,19 @@ std::string RegTypeName(DWORD type) {
     const char* name = Find(REG_TYPES, type);
     return name ? std::string(name) + " (" + std::to_string(type) + ")" : "type " + std::to_string(type);
 }
+
+std::string LanguageName(LANGID language) {
+    char name[64] = {};
+    GetLocaleInfoA(MAKELCID(language, SORT_DEFAULT), LOCALE_SLANGUAGE, name, sizeof name);
+    return Number(language, name[0] ? name : nullptr);
+}
+
+std::string DialogResultName(INT_PTR result) {
+    const char* name = Find(DIALOG_RESULTS, static_cast<DWORD>(result));
+    return std::to_string(static_cast<long long>(result)) + (name ? std::string(" (") + name + ")" : "");
+}
+
+std::string WaitResultName(DWORD result) { return Number(result, Find(WAIT_RESULTS, result)); }
 
 std::string VisibleWindows(DWORD processId) {
     WindowSearch search = {processId, ""};

@@ -15,6 +15,12 @@ std::string ErrorName(DWORD error);
 std::string ResourceName(int id);
 // "REG_SZ (1)".
 std::string RegTypeName(DWORD type);
+// "1031 (German (Germany))".
+std::string LanguageName(LANGID language);
+// What DialogBox and DoModal return: "1 (IDOK)", "-1 (could not be shown)".
+std::string DialogResultName(INT_PTR result);
+// What WaitForSingleObject returns: "258 (WAIT_TIMEOUT)".
+std::string WaitResultName(DWORD result);
 // The visible top-level windows, "class \"title\"" each, of one process or (0) of all.
 std::string VisibleWindows(DWORD processId = 0);
 

@@ -44,13 +44,6 @@ std::wstring LocalizedText(HMODULE setup, LANGID language, int id, HWND fallback
     return text;
 }
 
-// "1038 (Hungarian)".
-std::string LanguageName(LANGID language) {
-    char name[64] = {};
-    GetLocaleInfoA(MAKELCID(language, SORT_DEFAULT), LOCALE_SENGLANGUAGE, name, sizeof name);
-    return std::to_string(language) + " (" + name + ")";
-}
-
 // What the text needs in the control's font: wrapped in the control's width for
 // static texts, on one line for buttons.
 ::testing::AssertionResult Fits(HWND control, const std::wstring& text) {
@@ -92,7 +85,7 @@ TEST(PageTexts, FitTheirControlsInTheSystemLanguage) {
         for (int id : page.controls) {
             HWND control = GetDlgItem(dialog, id);
             EXPECT_TRUE(Fits(control, LocalizedText(setup, language, id, control)))
-                << "language " << LanguageName(language) << ", page " << support::ResourceName(page.page) << ", control "
+                << "language " << support::LanguageName(language) << ", page " << support::ResourceName(page.page) << ", control "
                 << support::ResourceName(id);
         }
         DestroyWindow(dialog);
