@@ -15,6 +15,7 @@
 #include "../state/setup_state.h"
 #include "../state/switches.h"
 #include "../ui/main_frame.h"
+#include "../ui/wizard_failure.h"
 
 namespace {
 
@@ -77,7 +78,11 @@ bool CSetupApp::StartWizard() {
     CMainFrame* frame = new CMainFrame;
     if (!frame) return false;
     SetMainWindow(frame);
-    frame->LoadFrame(IDR_MAINFRAME, WS_OVERLAPPEDWINDOW | FRAME_ADD_TO_TITLE);
+    if (!frame->LoadFrame(IDR_MAINFRAME, WS_OVERLAPPEDWINDOW | FRAME_ADD_TO_TITLE)) {
+        ReportWizardFailure(nullptr, IDR_MAINFRAME, GetLastError());
+        wizardFailed_ = true;
+        return false;
+    }
     ShowWindow(frame->Handle(), SW_SHOWMAXIMIZED);
     UpdateWindow(frame->Handle());
     return true;
@@ -86,6 +91,8 @@ bool CSetupApp::StartWizard() {
 int CSetupApp::ExitInstance() {
     ShutdownComModule(comModuleStarted_);
     int code = Application::ExitInstance();
-    // Callers of a quiet installation learn when the helper installer did not run to its end.
+    // Callers of a quiet installation learn when the helper installer did not run to its
+    // end; of the wizard, when it could not show its window.
+    if (wizardFailed_) return WIZARD_FAILED_EXIT_CODE;
     return quietInstallFailed_ ? 2 : code;
 }

@@ -16,4 +16,5 @@ private:
 
     bool comModuleStarted_ = false;
     bool quietInstallFailed_ = false;
+    bool wizardFailed_ = false;
 };

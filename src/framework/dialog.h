@@ -12,10 +12,12 @@ public:
     Dialog(const Dialog&) = delete;
     Dialog& operator=(const Dialog&) = delete;
 
-    // Shows the dialog and returns IDOK, IDCANCEL, or -1 when it could not be shown.
+    // Shows the dialog and returns IDOK, IDCANCEL, or -1 when it could not be shown
+    // (GetLastError then tells why).
     INT_PTR DoModal();
 
     HWND Handle() const { return hwnd_; }
+    UINT TemplateId() const { return templateId_; }
 
 protected:
     // Moves data between the controls and the program: saving when the dialog is

@@ -38,6 +38,8 @@ private:
     void OnNotInstalled();
     void StartInstallThread();
     void Post(unsigned message, WPARAM wParam = 0);
+    template <typename Page>
+    bool ShowPage(bool* confirmed = nullptr);
 };
 
 // The window style the frame always has, whatever it is asked for: overlapped,

@@ -2,6 +2,7 @@
 // step, which shows one page or does one piece of work and posts the next message.
 #include "main_frame.h"
 #include "pages.h"
+#include "wizard_failure.h"
 #include "wizard_flow.h"
 #include "../device/restart.h"
 #include "../install/uninstall_entry.h"
@@ -33,15 +34,26 @@ void CMainFrame::Post(unsigned message, WPARAM wParam) {
     }
 }
 
-// Pages are made fresh for every showing.
+// Shows a page, made fresh for every showing, and tells whether it was confirmed. A
+// page that cannot be shown ends the wizard, saying so, with WIZARD_FAILED_EXIT_CODE:
+// the result is false and the step posts nothing more.
 template <typename Page>
-static bool Confirmed() {
+bool CMainFrame::ShowPage(bool* confirmed) {
     Page page;
-    return page.DoModal() == IDOK;
+    INT_PTR result = page.DoModal();
+    if (result == -1) {
+        ReportWizardFailure(Handle(), page.TemplateId(), GetLastError());
+        PostQuitMessage(WIZARD_FAILED_EXIT_CODE);
+        return false;
+    }
+    if (confirmed) *confirmed = result == IDOK;
+    return true;
 }
 
 void CMainFrame::OnWelcome() {
-    WizardStep next = AfterWelcome(Confirmed<WelcomePage>(), setupState);
+    bool confirmed = false;
+    if (!ShowPage<WelcomePage>(&confirmed)) return;
+    WizardStep next = AfterWelcome(confirmed, setupState);
     Post(next.message, next.wParam);
 }
 
@@ -51,7 +63,9 @@ void CMainFrame::OnPnpDisk() {
         Post(WM_WIZ_INSTALL);
         return;
     }
-    WizardStep next = AfterPnpDiskPage(Confirmed<PnpDiskPage>());
+    bool confirmed = false;
+    if (!ShowPage<PnpDiskPage>(&confirmed)) return;
+    WizardStep next = AfterPnpDiskPage(confirmed);
     Post(next.message, next.wParam);
 }
 
@@ -92,7 +106,7 @@ void CMainFrame::StartInstallThread() {
 }
 
 void CMainFrame::OnSetupDone() {
-    Confirmed<SetupCompletePage>();
+    if (!ShowPage<SetupCompletePage>()) return;
     if (setupState.restartNow) {
         // Windows ends this program; the loop runs until then.
         RestartWindows();
@@ -102,7 +116,7 @@ void CMainFrame::OnSetupDone() {
 }
 
 void CMainFrame::OnNoDevice() {
-    Confirmed<NoDevicePage>();
+    if (!ShowPage<NoDevicePage>()) return;
     Post(END_WIZARD.message);
 }
 
@@ -112,19 +126,18 @@ void CMainFrame::OnRemove() {
 }
 
 void CMainFrame::OnRemoveDone() {
-    Confirmed<UninstallCompletePage>();
+    if (!ShowPage<UninstallCompletePage>()) return;
     Post(END_WIZARD.message);
 }
 
 void CMainFrame::OnNotInstalled() {
-    Confirmed<NotInstalledPage>();
+    if (!ShowPage<NotInstalledPage>()) return;
     Post(END_WIZARD.message);
 }
 
 void CMainFrame::OnConfirmExit(WPARAM returnTo) {
-    ExitSetupPage page;
-    INT_PTR result = page.DoModal();
-    // A confirmation that cannot even be shown ends the wizard instead of circling back.
-    WizardStep next = result == -1 ? END_WIZARD : AfterExitConfirmation(result == IDOK, returnTo);
+    bool confirmed = false;
+    if (!ShowPage<ExitSetupPage>(&confirmed)) return;
+    WizardStep next = AfterExitConfirmation(confirmed, returnTo);
     Post(next.message, next.wParam);
 }

@@ -52,12 +52,12 @@ TEST(DiscCheckAgreesWithSetup, HelperCommandLine) {
     PlugIn(VirtualReader());   // the sample disc's Vendor0
 
     RunResult install = disc.RunSetup("-q");
-    ASSERT_TRUE(install.finished);
+    ASSERT_TRUE(Finished(install));
     auto runs = disc.HelperRuns();
     ASSERT_EQ(1u, runs.size());
 
     RunResult check = support::Run("\"" + BinDir() + "\\DiscCheck.exe\" /family:" + family + " \"" + disc.Folder() + "\"");
-    ASSERT_TRUE(check.finished);
-    EXPECT_EQ(0u, check.exitCode) << check.output;
+    ASSERT_TRUE(Finished(check));
+    EXPECT_EQ(0u, check.exitCode) << "DiscCheck's 0 is a clean disc; it printed " << check.output;
     EXPECT_EQ(runs[0].title, PredictedCommandLine(check.output, "Vendor0")) << check.output;
 }

@@ -7,6 +7,7 @@
 
 #include "disc.h"
 #include "files.h"
+#include "names.h"
 #include "registry.h"
 #include "shortcut.h"
 #include "virtual_reader.h"
@@ -40,9 +41,9 @@ TEST(DoubleByte, DiscFolderLongerThanTheCodePageAllows) {
         SetWindowsFamily(family);
         RunResult run = disc.RunSetup("-q");
         ASSERT_TRUE(run.started) << "Wine starts no program from " << disc.Folder();
-        EXPECT_TRUE(run.finished);
+        EXPECT_TRUE(Finished(run));
         EXPECT_EQ("test ...\n", run.output);
-        EXPECT_EQ(2u, run.exitCode) << "the installation had no disc folder";
+        EXPECT_EQ(ExitCodeName(2), ExitCodeName(run.exitCode)) << "the installation had no disc folder";
         for (const std::string& folder : above) EXPECT_TRUE(Disc(folder).HelperRuns().empty()) << folder;
         EXPECT_FALSE(FileExists(WindowsDir() + "\\TRAYM.exe"));
         EXPECT_NO_REG_VALUE(HKEY_LOCAL_MACHINE, RUN_KEY, "HidMonitor");
@@ -67,22 +68,22 @@ TEST(DoubleByte, ProductAndFileNamesInTheSystemsCodePage) {
     PlugIn(reader);
 
     RunResult install = disc.RunSetup("-q");
-    EXPECT_TRUE(install.finished);
-    EXPECT_EQ(0u, install.exitCode);
+    EXPECT_TRUE(Finished(install));
+    EXPECT_EQ(ExitCodeName(0), ExitCodeName(install.exitCode));
     const std::string menu = ProgramsDir() + "\\Acme\\" + name;
     const std::string program = ProgramFilesDir() + "\\Acme\\" + name;
     Shortcut shortcut = ReadShortcut(menu + "\\Uninstall.lnk");
     ASSERT_TRUE(shortcut.loaded);
     EXPECT_EQ(program + "\\Setup.exe", shortcut.target);
     EXPECT_EQ("-u", shortcut.arguments);
-    EXPECT_EQ(ReadFileText(disc.Path("Setup.exe")), ReadFileText(program + "\\Setup.exe"));
-    EXPECT_EQ(ReadFileText(disc.Path("setup.ini")), ReadFileText(program + "\\Setup.ini"));
+    EXPECT_TRUE(SameFile(disc.Path("Setup.exe"), program + "\\Setup.exe"));
+    EXPECT_TRUE(SameFile(disc.Path("setup.ini"), program + "\\Setup.ini"));
     EXPECT_EQ(ReadFileText(disc.Path(name + ".dll")), ReadFileText(WindowsDir() + "\\" + name + ".dll"));
     EXPECT_REG_SZ(HKEY_LOCAL_MACHINE, PARAMETERS, "IconName_ABCD1234", name + ".dll");
 
     RunResult removal = disc.RunSetup("-q -u");
-    EXPECT_TRUE(removal.finished);
-    EXPECT_EQ(0u, removal.exitCode);
+    EXPECT_TRUE(Finished(removal));
+    EXPECT_EQ(ExitCodeName(0), ExitCodeName(removal.exitCode));
     EXPECT_FALSE(FileExists(menu + "\\Uninstall.lnk"));
     EXPECT_FALSE(FolderExists(ProgramsDir() + "\\Acme"));
     EXPECT_FALSE(FileExists(program + "\\Setup.ini"));

@@ -10,6 +10,7 @@
 
 #include "disc.h"
 #include "files.h"
+#include "names.h"
 #include "registry.h"
 #include "shortcut.h"
 #include "virtual_reader.h"
@@ -27,12 +28,12 @@ std::string SetupIni(const std::string& preDefine = "XDIcon=1\r\n", const std::s
            preDefine + sections;
 }
 
-#define EXPECT_QUIET_END(run, code)                  \
-    do {                                             \
-        const RunResult& ended_ = (run);             \
-        EXPECT_TRUE(ended_.finished);                \
-        EXPECT_EQ("test ...\n", ended_.output);      \
-        EXPECT_EQ(DWORD(code), ended_.exitCode);     \
+#define EXPECT_QUIET_END(run, code)                                    \
+    do {                                                               \
+        const RunResult& ended_ = (run);                               \
+        EXPECT_TRUE(Finished(ended_));                                 \
+        EXPECT_EQ("test ...\n", ended_.output);                        \
+        EXPECT_EQ(ExitCodeName(code), ExitCodeName(ended_.exitCode));  \
     } while (0)
 
 // The XP drive settings in the order SD, MS, SM, CF, XD, and nothing else.
@@ -165,8 +166,8 @@ protected:
     }
 
     void ExpectUninstallEntry() const {
-        EXPECT_EQ(ReadFileText(disc.Path("Setup.exe")), ReadFileText(program + "\\Setup.exe"));
-        EXPECT_EQ(ReadFileText(disc.Path("setup.ini")), ReadFileText(program + "\\Setup.ini"));
+        EXPECT_TRUE(SameFile(disc.Path("Setup.exe"), program + "\\Setup.exe"));
+        EXPECT_TRUE(SameFile(disc.Path("setup.ini"), program + "\\Setup.ini"));
         EXPECT_EQ(std::vector<std::string>{"Uninstall.lnk"}, FilesIn(menu));
         Shortcut shortcut = ReadShortcut(menu + "\\Uninstall.lnk");
         EXPECT_TRUE(shortcut.loaded);
@@ -180,7 +181,7 @@ protected:
         ASSERT_EQ(runs, seen.size());
         EXPECT_EQ(XpHelperLine(), seen.back().title);
         ExpectDriveSettings(BUILT_IN_NAMES);
-        EXPECT_EQ(ReadFileText(disc.Path("ZELKI_J.dll")), ReadFileText(iconLibrary));
+        EXPECT_TRUE(SameFile(disc.Path("ZELKI_J.dll"), iconLibrary));
         ExpectUninstallEntry();
     }
 
@@ -213,6 +214,9 @@ TEST_F(QuietScenario, HelperThatFails) {
 
 TEST_F(QuietScenario, SecondInstallationOverTheFirst) {
     EXPECT_QUIET_END(disc.RunSetup("-q"), 0);
+    // As an older disc left them: the second installation brings its own.
+    WriteFileText(program + "\\Setup.exe", "Setup.exe of an older disc");
+    WriteFileText(program + "\\Setup.ini", "[Version]\r\nVersionDesc=an older disc\r\n");
     RunResult second = disc.RunSetup("-q");
     EXPECT_QUIET_END(second, 0);
     ExpectXpInstallation(2);
@@ -247,7 +251,7 @@ TEST_F(QuietScenario, RemovalWithoutTheReader) {
     RunResult removal = disc.RunSetup("-q -u");
     EXPECT_QUIET_END(removal, 0);
     ExpectDriveSettings(BUILT_IN_NAMES);
-    EXPECT_EQ(ReadFileText(disc.Path("ZELKI_J.dll")), ReadFileText(iconLibrary));
+    EXPECT_TRUE(SameFile(disc.Path("ZELKI_J.dll"), iconLibrary));
     EXPECT_TRUE(FileExists(win + "\\inf\\oem3.inf"));
     EXPECT_TRUE(FileExists(win + "\\inf\\oem3.pnf"));
     ExpectUninstallEntry();
@@ -268,6 +272,7 @@ TEST_F(QuietScenario, IgnoresPnpMode) {
 
 TEST_F(QuietScenario, DriveNamesOnTaiwaneseSystem) {
     ASSERT_EQ(0x0404, GetSystemDefaultLangID()) << "needs a Chinese (Taiwan) system";
+    ASSERT_NE(0x0404, GetUserDefaultLangID()) << "needs a user of another language";
     EXPECT_QUIET_END(disc.RunSetup("-q"), 0);
     const std::wstring drive = L" \x78C1\x789F\x6A5F";   // " 磁碟機"
     for (const wchar_t* slot : {L"SD", L"MS", L"SM", L"CF", L"XD"}) {
@@ -281,6 +286,13 @@ TEST_F(QuietScenario, DriveNamesOnTaiwaneseSystem) {
                                                 "MS_Name=M\r\nSM_Name=N\r\nXD_Name=X\r\n"));
     EXPECT_QUIET_END(disc.RunSetup("-q"), 0);
     ExpectDriveSettings({"S", "M", "N", "C", "X"});
+}
+
+TEST_F(QuietScenario, DriveNamesForTaiwaneseUserOfEnglishSystem) {
+    ASSERT_EQ(0x0409, GetSystemDefaultLangID()) << "needs an English (United States) system";
+    ASSERT_EQ(0x0404, GetUserDefaultLangID()) << "needs a Chinese (Taiwan) user";
+    EXPECT_QUIET_END(disc.RunSetup("-q"), 0);
+    ExpectDriveSettings(BUILT_IN_NAMES);
 }
 
 TEST_F(QuietScenario, UserDriveNames) {
@@ -373,9 +385,9 @@ TEST_F(QuietScenario, JunkSetupIniEndsNormally) {
                 PlugIn(reader);
                 disc.WriteSetupIni(ini.second);
                 RunResult run = disc.RunSetup(arguments);
-                EXPECT_TRUE(run.finished);
+                EXPECT_TRUE(Finished(run));
                 EXPECT_EQ("test ...\n", run.output);
-                EXPECT_TRUE(run.exitCode == 0 || run.exitCode == 2) << "exit code " << run.exitCode;
+                EXPECT_TRUE(run.exitCode == 0 || run.exitCode == 2) << "exit code " << ExitCodeName(run.exitCode);
             }
         }
     }

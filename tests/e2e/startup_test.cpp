@@ -7,6 +7,7 @@
 
 #include "disc.h"
 #include "files.h"
+#include "names.h"
 #include "registry.h"
 #include "shortcut.h"
 #include "virtual_reader.h"
@@ -38,9 +39,9 @@ protected:
     // A quiet run of Setup.exe that must end normally.
     void Quiet(const std::string& arguments) const {
         RunResult run = disc.RunSetup(arguments);
-        EXPECT_TRUE(run.finished) << arguments;
+        EXPECT_TRUE(Finished(run)) << arguments;
         EXPECT_EQ("test ...\n", run.output) << arguments;
-        EXPECT_EQ(0u, run.exitCode) << arguments;
+        EXPECT_EQ(ExitCodeName(0), ExitCodeName(run.exitCode)) << arguments;
     }
 
     // Nothing of an installation: no helper run beyond `helperRuns`, no settings, no files.
@@ -56,8 +57,8 @@ protected:
         EXPECT_REG_SZ(HKEY_LOCAL_MACHINE, PARAMETERS, "SD Name", "SD Drive");
         EXPECT_REG_SZ(HKEY_LOCAL_MACHINE, PARAMETERS, iconValue, "ZELKI_J.dll");
         EXPECT_EQ(9u, ValueNames(HKEY_LOCAL_MACHINE, PARAMETERS).size());
-        EXPECT_EQ(ReadFileText(disc.Path("ZELKI_J.dll")), ReadFileText(iconLibrary));
-        EXPECT_EQ(ReadFileText(disc.Path("setup.ini")), ReadFileText(program + "\\Setup.ini"));
+        EXPECT_TRUE(SameFile(disc.Path("ZELKI_J.dll"), iconLibrary));
+        EXPECT_TRUE(SameFile(disc.Path("setup.ini"), program + "\\Setup.ini"));
         EXPECT_EQ(program + "\\Setup.exe", ReadShortcut(menu + "\\Uninstall.lnk").target);
     }
 
@@ -153,9 +154,9 @@ TEST_F(Startup, SelfRegistration) {
     PlugIn(reader);
 
     RunResult reg = disc.RunSetup("/RegServer");
-    EXPECT_TRUE(reg.finished);
+    EXPECT_TRUE(Finished(reg));
     EXPECT_EQ("", reg.output);
-    EXPECT_EQ(0u, reg.exitCode);
+    EXPECT_EQ(ExitCodeName(0), ExitCodeName(reg.exitCode));
     EXPECT_REG_SZ(HKEY_CLASSES_ROOT, idKey, "", "QSW");
     EXPECT_EQ(1u, ValueNames(HKEY_CLASSES_ROOT, idKey).size());
     EXPECT_REG_SZ(HKEY_CLASSES_ROOT, exeKey, "AppID", APP_ID);
@@ -163,18 +164,18 @@ TEST_F(Startup, SelfRegistration) {
     ExpectNothingInstalled();
 
     RunResult unreg = disc.RunSetup("-unregserver");
-    EXPECT_TRUE(unreg.finished);
+    EXPECT_TRUE(Finished(unreg));
     EXPECT_EQ("", unreg.output);
-    EXPECT_EQ(0u, unreg.exitCode);
+    EXPECT_EQ(ExitCodeName(0), ExitCodeName(unreg.exitCode));
     EXPECT_FALSE(KeyExists(HKEY_CLASSES_ROOT, idKey));
     EXPECT_FALSE(KeyExists(HKEY_CLASSES_ROOT, exeKey));
     EXPECT_TRUE(KeyExists(HKEY_CLASSES_ROOT, "AppID"));
     EXPECT_REG_SZ(HKEY_CLASSES_ROOT, "AppID\\Other.exe", "AppID", "{00000000-0000-0000-0000-000000000001}");
 
     RunResult embedding = disc.RunSetup("-Embedding");
-    EXPECT_TRUE(embedding.finished);
+    EXPECT_TRUE(Finished(embedding));
     EXPECT_EQ("", embedding.output);
-    EXPECT_EQ(0u, embedding.exitCode);
+    EXPECT_EQ(ExitCodeName(0), ExitCodeName(embedding.exitCode));
     ExpectNothingInstalled();
 
     // Only a line that ends with the request registers: this one installs quietly.

@@ -10,14 +10,21 @@ endforeach()
 add_wine_test(e2e_wizard_XpFromCdThenStartMenuUninstall TARGET e2e_tests
               FILTER "WizardFlow.XpFromCdThenStartMenuUninstall" ARCH win32 CDROM ${CMAKE_BINARY_DIR}/disc)
 
-# The pages in the system's language, one system per language.
-foreach(case German:de_DE TraditionalChinese:zh_TW Japanese:ja_JP Russian:ru_RU Spanish:es_ES
-        English:en_US SwissGermanInEnglish:de_CH AustrianGermanInEnglish:de_AT)
+# The pages in the system's language, one system per language; a third field is a
+# user's language apart from the system's, which must not count.
+foreach(case German:de_DE:en_US TraditionalChinese:zh_TW Japanese:ja_JP Russian:ru_RU Spanish:es_ES
+        English:en_US:de_DE SwissGermanInEnglish:de_CH AustrianGermanInEnglish:de_AT)
   string(REPLACE ":" ";" parts ${case})
   list(GET parts 0 scenario)
   list(GET parts 1 locale)
+  set(user)
+  list(LENGTH parts fields)
+  if(fields EQUAL 3)
+    list(GET parts 2 user)
+    set(user USER_LANG ${user}.UTF-8)
+  endif()
   add_wine_test(e2e_wizard_language_${scenario} TARGET e2e_tests FILTER "WizardLanguage.${scenario}"
-                ARCH win32 LANG ${locale}.UTF-8)
+                ARCH win32 LANG ${locale}.UTF-8 ${user})
 endforeach()
 
 # The restart ends the test program with everything else: the scenario passes when it

@@ -8,6 +8,7 @@
 #include "disc.h"
 #include "files.h"
 #include "footprint.h"
+#include "names.h"
 #include "registry.h"
 #include "shortcut.h"
 #include "virtual_reader.h"
@@ -26,7 +27,7 @@ protected:
     void Start(const std::string& family, bool readerPlugged, const std::string& pnpMode = "",
                const std::string& arguments = "") {
         SetWindowsFamily(family);
-        SetHelperBehaviour(3000, 0);   // long enough to watch the progress window
+        SetHelperBehaviour(0, 0);
         if (family == "win98") {
             programFiles = "C:\\Progra~1";   // a short name Wine does not make
             CreateFolders(programFiles);
@@ -49,21 +50,30 @@ protected:
 
     void StartWizard(const std::string& arguments = "") {
         setup = StartProgram("\"" + disc.Path("Setup.exe") + "\"" + (arguments.empty() ? "" : " " + arguments));
-        ASSERT_TRUE(setup.IsStarted());
+        ASSERT_TRUE(setup.IsStarted()) << setup.Describe();
     }
 
-    HWND Next(HWND page, const std::string& title) { return NextPageTitled(wizard, page, title); }
+    HWND Next(HWND page, const std::string& title) { return NextPageTitled(wizard, setup, page, title); }
 
     // Leaves `page` with `button` into the installation: the frame becomes the progress
-    // window centred on the 1024 x 768 screen while the helper runs, and covers the
-    // screen again for Setup Complete, which is returned.
+    // window centred on the 1024 x 768 screen while the helper runs (held until the
+    // window has been looked at), and covers the screen again for Setup Complete,
+    // which is returned.
     HWND ThroughInstallation(HWND page, int button) {
+        helperGate.Close();
+        size_t runs = disc.HelperRuns().size();
         wizard.Click(page, button);
-        EXPECT_TRUE(wizard.WaitForCompactFrame()) << "no progress window";
+        EXPECT_TRUE(wizard.WaitForCompactFrame()) << "no progress window; " << setup.Describe();
         RECT compact = wizard.FrameRect();
         EXPECT_EQ(312, compact.left);
         EXPECT_EQ(346, compact.top);
         EXPECT_TRUE(wizard.IsVisible(wizard.Frame(), IDC_PROGRESS));
+        // While the helper runs, the installation is not over: still the progress window.
+        EXPECT_TRUE(WaitUntil([&] { return disc.HelperRuns().size() > runs; })) << "the helper never started";
+        RECT whileHelperRuns = wizard.FrameRect();
+        EXPECT_EQ(400, whileHelperRuns.right - whileHelperRuns.left) << "the frame left the progress window early";
+        EXPECT_EQ(nullptr, wizard.WaitForAnyPage(&setup, 0)) << "a page came while the helper ran";
+        helperGate.Open();
         HWND done = Next(page, "Setup Complete");
         RECT full = wizard.FrameRect();
         EXPECT_TRUE(full.left <= 0 && full.top <= 0 && full.right >= 1024 && full.bottom >= 768)
@@ -73,8 +83,8 @@ protected:
     }
 
     void ExpectEnds(DWORD exitCode = 0) {
-        EXPECT_TRUE(setup.WaitForExit(60000)) << "Setup.exe still runs";
-        EXPECT_EQ(exitCode, setup.ExitCode());
+        EXPECT_TRUE(setup.Ends());
+        EXPECT_EQ(ExitCodeName(exitCode), ExitCodeName(setup.ExitCode()));
     }
 
     // Setup Complete as 98 and Me show it (restart offered, "now" chosen) or as later
@@ -107,8 +117,8 @@ protected:
             EXPECT_REG_SZ(HKEY_LOCAL_MACHINE, RUN_KEY, "HidMonitor", WindowsDir() + "\\TRAYM.exe");
             EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, PARAMETERS));
         }
-        EXPECT_EQ(ReadFileText(disc.Path("ZELKI_J.dll")), ReadFileText(WindowsDir() + "\\ZELKI_J.dll"));
-        EXPECT_EQ(ReadFileText(disc.Path("Setup.exe")), ReadFileText(ProgramFolder() + "\\Setup.exe"));
+        EXPECT_TRUE(SameFile(disc.Path("ZELKI_J.dll"), WindowsDir() + "\\ZELKI_J.dll"));
+        EXPECT_TRUE(SameFile(disc.Path("Setup.exe"), ProgramFolder() + "\\Setup.exe"));
         Shortcut shortcut = ReadShortcut(MenuFolder() + "\\Uninstall.lnk");
         EXPECT_TRUE(shortcut.loaded);
         EXPECT_EQ(ProgramFolder() + "\\Setup.exe", shortcut.target);
@@ -127,6 +137,7 @@ protected:
     Disc disc;
     VirtualReader reader;
     WizardDriver wizard;
+    HelperGate helperGate;
     Started setup;
     std::string programFiles = ProgramFilesDir();
     std::string sampleIni;
@@ -213,7 +224,7 @@ TEST_F(WizardFlow, RemovalWithReader) {
     disc.Lay();
     PlugIn(reader);
     RunResult install = disc.RunSetup("-q");
-    ASSERT_TRUE(install.finished);
+    ASSERT_TRUE(Finished(install));
     ExpectInstalled(1, true, 0);
     SeedDriverStore(reader, "ZELK", "oem3.inf");
 
@@ -240,7 +251,7 @@ TEST_F(WizardFlow, RemovalWithoutReader) {
     SetWindowsFamily("winxp");
     disc.Lay();
     PlugIn(reader);
-    ASSERT_TRUE(disc.RunSetup("-q").finished);
+    ASSERT_TRUE(Finished(disc.RunSetup("-q")));
     Unplug(reader);
 
     StartWizard("-u");
@@ -300,8 +311,11 @@ TEST_F(WizardFlow, Windows98FinishRestartsWindows) {
     printf("Finish with restart now: waiting for Windows to restart\n");
     fflush(stdout);
     wizard.Click(page, IDC_FINISH);
-    Sleep(60000);
-    ADD_FAILURE() << "Windows did not restart";
+    // The restart ends every program of this Windows, this one too: the wait below is
+    // for that end, and nothing should return from it.
+    EXPECT_TRUE(setup.Ends());
+    WaitForSingleObject(GetCurrentProcess(), PATIENCE_MS);
+    ADD_FAILURE() << "Windows did not restart within " << PATIENCE_MS / 1000 << " s; " << setup.Describe();
 }
 
 // The disc as its users hold it: AutoRun starts D:\Setup.exe from the CD, and later the

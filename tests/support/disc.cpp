@@ -86,7 +86,8 @@ RunResult Disc::RunSetup(const std::string& arguments, unsigned long timeoutMs) 
 }
 
 std::vector<HelperRun> Disc::HelperRuns() const {
-    // The stub writes "program=", "command=", "title=" lines and ends each run with "--".
+    // The stub writes "program=", "command=", "title=", "watched=" lines and ends each
+    // run with "--".
     std::vector<HelperRun> runs;
     std::string log = ReadFileText(helperLog_);
     HelperRun run;
@@ -105,6 +106,8 @@ std::vector<HelperRun> Disc::HelperRuns() const {
             run.commandLine = line.substr(8);
         } else if (line.rfind("title=", 0) == 0) {
             run.title = line.substr(6);
+        } else if (line.rfind("watched=", 0) == 0) {
+            run.watched = line.substr(8);
         }
     }
     return runs;
@@ -143,6 +146,29 @@ bool RunsUnderWow64() {
 void SetHelperBehaviour(unsigned sleepMs, unsigned exitCode) {
     SetEnv("STUB_SLEEP_MS", std::to_string(sleepMs));
     SetEnv("STUB_EXIT_CODE", std::to_string(exitCode));
+}
+
+namespace {
+const char GATE_EVENT[] = "SetupTestHelperGate";
+}
+
+HelperGate::HelperGate() : event_(CreateEventA(nullptr, TRUE, TRUE, GATE_EVENT)) {
+    EXPECT_NE(nullptr, event_) << "cannot make the event " << GATE_EVENT;
+    SetEnv("STUB_GATE", GATE_EVENT);
+}
+
+HelperGate::~HelperGate() {
+    Open();
+    SetEnv("STUB_GATE", "");
+    if (event_) CloseHandle(event_);
+}
+
+void HelperGate::Close() {
+    if (event_) ResetEvent(event_);
+}
+
+void HelperGate::Open() {
+    if (event_) SetEvent(event_);
 }
 
 }  // namespace support

@@ -13,6 +13,7 @@ struct HelperRun {
     std::string program;       // its own full path
     std::string commandLine;   // GetCommandLineA()
     std::string title;         // GetStartupInfoA().lpTitle: the command line as its parent passed it
+    std::string watched;       // %STUB_WATCH% at its start: writable, read-only or missing
 };
 
 class Disc {
@@ -69,5 +70,21 @@ bool RunsUnderWow64();
 
 // What the stub helper installers do when started: sleep, then exit with a code.
 void SetHelperBehaviour(unsigned sleepMs, unsigned exitCode);
+
+// A gate for the stub helpers started while it lives: each records its run, then waits
+// while the gate is closed. A test closes it to watch the installation while its helper
+// runs, for as long as it needs, then opens it. It starts open and opens at its end.
+class HelperGate {
+public:
+    HelperGate();
+    ~HelperGate();
+    HelperGate(const HelperGate&) = delete;
+    HelperGate& operator=(const HelperGate&) = delete;
+    void Close();
+    void Open();
+
+private:
+    void* event_;   // set while open
+};
 
 }  // namespace support

@@ -58,6 +58,21 @@ void RemoveFileForce(const std::string& path) {
     DeleteFileA(path.c_str());
 }
 
+static std::string Summary(const std::string& path) {
+    if (!FileExists(path)) return path + ": missing";
+    std::string text = ReadFileText(path);
+    std::string start;
+    for (char c : text.substr(0, 24)) start += (c >= ' ' && c < 127) ? c : '.';
+    return path + ": " + std::to_string(text.size()) + " bytes, \"" + start + "\"...";
+}
+
+::testing::AssertionResult SameFile(const std::string& original, const std::string& copy) {
+    if (FileExists(original) && FileExists(copy) && ReadFileText(original) == ReadFileText(copy)) {
+        return ::testing::AssertionSuccess();
+    }
+    return ::testing::AssertionFailure() << Summary(copy) << "; should hold what " << Summary(original);
+}
+
 std::vector<std::string> FilesUnder(const std::string& folder) {
     std::vector<std::string> files;
     WIN32_FIND_DATAA found;

@@ -1,5 +1,7 @@
 // Files and folders for tests.
 #pragma once
+#include <gtest/gtest.h>
+
 #include <string>
 #include <vector>
 
@@ -14,6 +16,9 @@ void MakeReadOnly(const std::string& path);
 bool IsReadOnly(const std::string& path);
 void CreateFolders(const std::string& path);   // with every missing parent
 void RemoveFileForce(const std::string& path);
+// The file `copy` holds exactly what `original` holds; otherwise what each holds: its
+// size and first bytes, or that it is missing.
+::testing::AssertionResult SameFile(const std::string& original, const std::string& copy);
 // Every file below a folder, sub-folders included, as full paths.
 std::vector<std::string> FilesUnder(const std::string& folder);
 

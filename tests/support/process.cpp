@@ -1,16 +1,34 @@
 #include "process.h"
 
+#include <gtest/gtest.h>
 #include <tlhelp32.h>
 
 #include <vector>
 
+#include "names.h"
+
 namespace support {
+
+namespace {
+
+std::string ModulePath() {
+    char path[MAX_PATH];
+    DWORD length = GetModuleFileNameA(nullptr, path, sizeof path);
+    return std::string(path, length);
+}
+
+}  // namespace
 
 RunResult Run(const std::string& commandLine, DWORD timeoutMs) {
     RunResult result;
+    result.commandLine = commandLine;
+    result.timeoutMs = timeoutMs;
     SECURITY_ATTRIBUTES inherit = {sizeof inherit, nullptr, TRUE};
     HANDLE readEnd = nullptr, writeEnd = nullptr;
-    if (!CreatePipe(&readEnd, &writeEnd, &inherit, 0)) return result;
+    if (!CreatePipe(&readEnd, &writeEnd, &inherit, 0)) {
+        result.startError = GetLastError();
+        return result;
+    }
     SetHandleInformation(readEnd, HANDLE_FLAG_INHERIT, 0);
 
     STARTUPINFOA startup = {};
@@ -24,6 +42,7 @@ RunResult Run(const std::string& commandLine, DWORD timeoutMs) {
     line.push_back('\0');
     result.started = CreateProcessA(nullptr, line.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr,
                                     &startup, &process) != FALSE;
+    if (!result.started) result.startError = GetLastError();
     CloseHandle(writeEnd);
     if (!result.started) {
         CloseHandle(readEnd);
@@ -52,11 +71,27 @@ RunResult Run(const std::string& commandLine, DWORD timeoutMs) {
     return result;
 }
 
-Started::Started(PROCESS_INFORMATION process) : process_(process.hProcess), id_(process.dwProcessId) {
+::testing::AssertionResult Finished(const RunResult& run) {
+    if (run.started && run.finished) return ::testing::AssertionSuccess();
+    if (!run.started) {
+        return ::testing::AssertionFailure() << "could not start " << run.commandLine << ": error "
+                                             << ErrorName(run.startError);
+    }
+    return ::testing::AssertionFailure() << run.commandLine << " still runs after " << run.timeoutMs / 1000
+                                         << " s; it printed \"" << run.output << "\"";
+}
+
+Started::Started(PROCESS_INFORMATION process, std::string commandLine)
+    : process_(process.hProcess), id_(process.dwProcessId), commandLine_(std::move(commandLine)) {
     CloseHandle(process.hThread);
 }
 
-Started::Started(Started&& other) noexcept : process_(other.process_), id_(other.id_) {
+Started::Started(std::string commandLine, DWORD startError)
+    : commandLine_(std::move(commandLine)), startError_(startError) {}
+
+Started::Started(Started&& other) noexcept
+    : process_(other.process_), id_(other.id_), commandLine_(std::move(other.commandLine_)),
+      startError_(other.startError_) {
     other.process_ = nullptr;
     other.id_ = 0;
 }
@@ -66,6 +101,8 @@ Started& Started::operator=(Started&& other) noexcept {
         Close();
         process_ = other.process_;
         id_ = other.id_;
+        commandLine_ = std::move(other.commandLine_);
+        startError_ = other.startError_;
         other.process_ = nullptr;
         other.id_ = 0;
     }
@@ -74,8 +111,9 @@ Started& Started::operator=(Started&& other) noexcept {
 
 Started::~Started() { Close(); }
 
-bool Started::WaitForExit(DWORD timeoutMs) const {
-    return process_ && WaitForSingleObject(process_, timeoutMs) == WAIT_OBJECT_0;
+::testing::AssertionResult Started::Ends(DWORD timeoutMs) const {
+    if (process_ && WaitForSingleObject(process_, timeoutMs) == WAIT_OBJECT_0) return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << "waited " << timeoutMs / 1000 << " s for its end: " << Describe();
 }
 
 DWORD Started::ExitCode() const {
@@ -84,10 +122,17 @@ DWORD Started::ExitCode() const {
     return code;
 }
 
+std::string Started::Describe() const {
+    if (!process_) return commandLine_ + ": could not be started: error " + ErrorName(startError_);
+    std::string who = commandLine_ + " (process " + std::to_string(id_) + ")";
+    if (HasEnded()) return who + ": ended with exit code " + ExitCodeName(ExitCode());
+    return who + ": still runs, showing " + VisibleWindows(id_);
+}
+
 void Started::Kill() {
     if (process_ && !HasEnded()) {
         TerminateProcess(process_, 0xDEAD);
-        WaitForSingleObject(process_, 10000);
+        WaitForSingleObject(process_, PATIENCE_MS);
     }
 }
 
@@ -105,9 +150,9 @@ Started StartProgram(const std::string& commandLine) {
     std::vector<char> line(commandLine.begin(), commandLine.end());
     line.push_back('\0');
     if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process)) {
-        return Started();
+        return Started(commandLine, GetLastError());
     }
-    return Started(process);
+    return Started(process, commandLine);
 }
 
 void SetEnv(const std::string& name, const std::string& value) {
@@ -128,10 +173,13 @@ int CountProcesses(const std::string& exeName) {
 }
 
 std::string BinDir() {
-    char path[MAX_PATH];
-    DWORD length = GetModuleFileNameA(nullptr, path, sizeof path);
-    std::string folder(path, length);
-    return folder.substr(0, folder.find_last_of('\\'));
+    std::string path = ModulePath();
+    return path.substr(0, path.find_last_of('\\'));
+}
+
+std::string ModuleFileName() {
+    std::string path = ModulePath();
+    return path.substr(path.find_last_of('\\') + 1);
 }
 
 }  // namespace support

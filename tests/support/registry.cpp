@@ -2,6 +2,8 @@
 
 #include <sstream>
 
+#include "names.h"
+
 namespace support {
 
 namespace {
@@ -9,7 +11,7 @@ namespace {
 std::string Describe(const RegValue& value) {
     if (!value.exists) return "no value";
     std::ostringstream out;
-    out << "type " << value.type << ", " << value.data.size() << " bytes:";
+    out << RegTypeName(value.type) << ", " << value.data.size() << " bytes:";
     for (uint8_t b : value.data) {
         char hex[4];
         snprintf(hex, sizeof hex, " %02X", b);

@@ -7,8 +7,6 @@ namespace support {
 
 namespace {
 
-const DWORD POLL_MS = 50;
-
 std::wstring WideText(HWND window) {
     int length = GetWindowTextLengthW(window);
     std::wstring text(length + 1, L'\0');
@@ -51,60 +49,30 @@ std::wstring FromUtf8(const std::string& text) {
     return out;
 }
 
-HWND WizardDriver::WaitForPage(const std::string& title, DWORD timeoutMs) const {
-    std::wstring wide = FromUtf8(title);
-    ULONGLONG deadline = GetTickCount64() + timeoutMs;
-    for (;;) {
-        HWND page = FindWindowW(L"#32770", wide.c_str());
-        if (page && IsWindowVisible(page)) return page;
-        if (GetTickCount64() > deadline) return nullptr;
-        Sleep(POLL_MS);
-    }
-}
-
-bool WizardDriver::WaitForPageGone(const std::string& title, DWORD timeoutMs) const {
-    std::wstring wide = FromUtf8(title);
-    ULONGLONG deadline = GetTickCount64() + timeoutMs;
-    while (FindWindowW(L"#32770", wide.c_str())) {
-        if (GetTickCount64() > deadline) return false;
-        Sleep(POLL_MS);
-    }
-    return true;
-}
-
-HWND WizardDriver::WaitForAnyPage(DWORD timeoutMs) const {
-    ULONGLONG deadline = GetTickCount64() + timeoutMs;
-    for (;;) {
-        PageSearch search = {Frame(), nullptr};
+HWND WizardDriver::WaitForAnyPage(const Started* program, DWORD timeoutMs) const {
+    PageSearch search = {nullptr, nullptr};
+    WaitUntil([&] {
+        search.owner = Frame();
         if (search.owner) EnumWindows(FindOwnedPage, reinterpret_cast<LPARAM>(&search));
-        if (search.found) return search.found;
-        if (GetTickCount64() > deadline) return nullptr;
-        Sleep(POLL_MS);
-    }
+        return search.found != nullptr || (program && program->HasEnded());
+    }, timeoutMs);
+    return search.found;
 }
 
 bool WizardDriver::WaitForClosed(HWND page, DWORD timeoutMs) const {
-    ULONGLONG deadline = GetTickCount64() + timeoutMs;
-    while (IsWindow(page)) {
-        if (GetTickCount64() > deadline) return false;
-        Sleep(POLL_MS);
-    }
-    return true;
+    return WaitUntil([&] { return !IsWindow(page); }, timeoutMs);
 }
 
-HWND WizardDriver::NextPage(HWND page, DWORD timeoutMs) const {
+HWND WizardDriver::NextPage(HWND page, const Started* program, DWORD timeoutMs) const {
     if (page && !WaitForClosed(page, timeoutMs)) return nullptr;
-    return WaitForAnyPage(timeoutMs);
+    return WaitForAnyPage(program, timeoutMs);
 }
 
 bool WizardDriver::WaitForCompactFrame(int width, int height, DWORD timeoutMs) const {
-    ULONGLONG deadline = GetTickCount64() + timeoutMs;
-    for (;;) {
+    return WaitUntil([&] {
         RECT r = FrameRect();
-        if (r.right - r.left == width && r.bottom - r.top == height) return true;
-        if (GetTickCount64() > deadline) return false;
-        Sleep(10);
-    }
+        return r.right - r.left == width && r.bottom - r.top == height;
+    }, timeoutMs);
 }
 
 HWND WizardDriver::Frame() const { return FindWindowW(nullptr, L"JOV Setupwright"); }
@@ -137,7 +105,7 @@ void WizardDriver::Click(HWND page, int id) const {
 
 void WizardDriver::Select(HWND page, int id) const {
     DWORD_PTR result = 0;
-    SendMessageTimeoutW(GetDlgItem(page, id), BM_CLICK, 0, 0, SMTO_NORMAL, 10000, &result);
+    SendMessageTimeoutW(GetDlgItem(page, id), BM_CLICK, 0, 0, SMTO_NORMAL, PATIENCE_MS, &result);
 }
 
 void WizardDriver::PressEsc(HWND page) const {

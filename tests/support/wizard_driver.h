@@ -5,29 +5,26 @@
 
 #include <string>
 
+#include "process.h"
+
 namespace support {
 
 class WizardDriver {
 public:
-    // Waits for the page with this title (UTF-8) to come up; null after timeoutMs.
-    HWND WaitForPage(const std::string& title, DWORD timeoutMs = 20000) const;
-    // Waits until no page with this title is up; false after timeoutMs.
-    bool WaitForPageGone(const std::string& title, DWORD timeoutMs = 20000) const;
-
     // Waits for whichever page the wizard shows next: a visible dialog owned by the
-    // frame. Null after timeoutMs.
-    HWND WaitForAnyPage(DWORD timeoutMs = 20000) const;
+    // frame. Null after timeoutMs, or as soon as `program` (when given) has ended.
+    HWND WaitForAnyPage(const Started* program = nullptr, DWORD timeoutMs = PATIENCE_MS) const;
     // Waits until this page's window is gone; false after timeoutMs.
-    bool WaitForClosed(HWND page, DWORD timeoutMs = 20000) const;
+    bool WaitForClosed(HWND page, DWORD timeoutMs = PATIENCE_MS) const;
     // The page that comes once `page` has closed (the first page for null).
-    HWND NextPage(HWND page, DWORD timeoutMs = 60000) const;
+    HWND NextPage(HWND page, const Started* program = nullptr, DWORD timeoutMs = PATIENCE_MS) const;
 
     // The wizard's frame window ("JOV Setupwright").
     HWND Frame() const;
     RECT FrameRect() const;
     // Waits until the frame is the compact progress window, width x height outside;
     // false after timeoutMs.
-    bool WaitForCompactFrame(int width = 400, int height = 75, DWORD timeoutMs = 30000) const;
+    bool WaitForCompactFrame(int width = 400, int height = 75, DWORD timeoutMs = PATIENCE_MS) const;
 
     // Control texts are UTF-8, read through the wide API whatever the code page.
     std::string Text(HWND page, int id) const;

@@ -6,6 +6,7 @@
 // unplugged first), win98 (an installation as Windows 98 shows it). Pages are found by
 // their controls, so a tour works in every language.
 #include <windows.h>
+#include <commctrl.h>
 
 #include <cstdio>
 #include <string>
@@ -61,7 +62,8 @@ public:
             ok = step.pageControl == SAVE_PROGRESS ? SaveProgressWindow(step.name) : Visit(step);
             if (!ok) break;
         }
-        ok = WaitForSingleObject(process.hProcess, 60000) == WAIT_OBJECT_0 && ok;
+        helpers_.Open();
+        ok = WaitForSingleObject(process.hProcess, PATIENCE_MS) == WAIT_OBJECT_0 && ok;
         if (!ok) TerminateProcess(process.hProcess, 1);
         CloseHandle(process.hThread);
         CloseHandle(process.hProcess);
@@ -70,18 +72,21 @@ public:
 
 private:
     static HWND WaitForPageWith(int control) {
-        ULONGLONG deadline = GetTickCount64() + 60000;
-        while (GetTickCount64() < deadline) {
+        HWND found = nullptr;
+        WaitUntil([&] {
             for (HWND page = nullptr; (page = FindWindowExW(nullptr, page, L"#32770", nullptr));) {
-                if (IsWindowVisible(page) && GetDlgItem(page, control)) return page;
+                if (IsWindowVisible(page) && GetDlgItem(page, control)) found = page;
             }
-            Sleep(50);
-        }
-        return nullptr;
+            return found != nullptr;
+        });
+        return found;
     }
 
-    void Save(const char* name) {
-        Sleep(500);   // let the page finish painting
+    // Once the window has painted everything it was asked to.
+    void Save(HWND window, const char* name) {
+        DWORD_PTR result = 0;
+        SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, PATIENCE_MS, &result);
+        RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
         char file[64];
         snprintf(file, sizeof file, "%02d-%s.bmp", ++count_, name);
         if (driver_.SaveScreen(screens_ + "\\" + file)) printf("page %s\n", file);
@@ -94,30 +99,34 @@ private:
             return false;
         }
         if (step.check) SendMessageW(GetDlgItem(page, step.check), BM_CLICK, 0, 0);
-        Save(step.name);
+        Save(page, step.name);
         if (step.click) driver_.Click(page, step.click);
         return true;
     }
 
+    // The progress window while the held helper runs, once its bar has gone a tenth.
     bool SaveProgressWindow(const char* name) {
-        ULONGLONG deadline = GetTickCount64() + 60000;
-        while (GetTickCount64() < deadline) {
-            RECT r = driver_.FrameRect();
-            if (r.right - r.left == 400 && IsWindowVisible(GetDlgItem(driver_.Frame(), PROGRESS_BAR))) {
-                Sleep(1000);   // a few steps of the bar
-                Save(name);
-                return true;
-            }
-            Sleep(50);
+        HWND bar = nullptr;
+        bool shown = driver_.WaitForCompactFrame() && WaitUntil([&] {
+            bar = GetDlgItem(driver_.Frame(), PROGRESS_BAR);
+            return bar && IsWindowVisible(bar) && SendMessageW(bar, PBM_GETPOS, 0, 0) >= 100;
+        });
+        if (!shown) {
+            printf("the compact progress window never came\n");
+            return false;
         }
-        printf("the compact progress window never came\n");
-        return false;
+        Save(driver_.Frame(), name);
+        helpers_.Open();
+        return true;
     }
 
     std::string setup_;
     std::string screens_;
     int count_ = 0;
     WizardDriver driver_;
+
+public:
+    HelperGate helpers_;   // closed by a tour that shows the progress window
 };
 
 }  // namespace
@@ -135,12 +144,13 @@ int main(int argc, char** argv) {
     }
     Tour tour(setup, argv[2]);
     VirtualReader reader;
-    SetHelperBehaviour(3000, 0);   // long enough to see the progress window
+    SetHelperBehaviour(0, 0);
     bool ok = true;
     for (int i = 3; i < argc && ok; ++i) {
         std::string name = argv[i];
         if (name == "install") {
             PlugIn(reader);
+            tour.helpers_.Close();
             ok = tour.Run("", INSTALL);
         } else if (name == "exit") {
             ok = tour.Run("", EXIT);
@@ -153,6 +163,7 @@ int main(int argc, char** argv) {
         } else if (name == "win98") {
             std::string family = WindowsFamily();
             SetWindowsFamily("win98");
+            tour.helpers_.Close();
             ok = tour.Run("", INSTALL_98);
             SetWindowsFamily(family.empty() ? "winxp" : family);
         } else {

@@ -9,6 +9,8 @@
 #include "framework/dialog.h"
 #include "framework/frame_window.h"
 #include "framework/thread.h"
+#include "names.h"
+#include "process.h"
 
 namespace {
 
@@ -57,27 +59,27 @@ void Post(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
 
 TEST(Framework, DialogResultsAndExchangeDirections) {
     ProbeDialog ok([](HWND d) { Post(d, WM_COMMAND, IDOK); });
-    EXPECT_EQ(IDOK, ok.DoModal());
+    EXPECT_EQ(support::DialogResultName(IDOK), support::DialogResultName(ok.DoModal()));
     EXPECT_EQ((std::vector<std::string>{"load", "save"}), ok.exchanges);
 
     ProbeDialog bound([](HWND d) {
         SendMessageA(GetDlgItem(d, BOX), BM_SETCHECK, BST_CHECKED, 0);
         Post(d, WM_COMMAND, MAKEWPARAM(GO_BUTTON, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(d, GO_BUTTON)));
     });
-    EXPECT_EQ(IDOK, bound.DoModal());
+    EXPECT_EQ(support::DialogResultName(IDOK), support::DialogResultName(bound.DoModal()));
     EXPECT_TRUE(bound.boxWhenSaved) << "the saving exchange sees the controls as the user left them";
 
     ProbeDialog escape([](HWND d) { Post(GetDlgItem(d, GO_BUTTON), WM_KEYDOWN, VK_ESCAPE, 0x00010001); });
-    EXPECT_EQ(IDCANCEL, escape.DoModal());
+    EXPECT_EQ(support::DialogResultName(IDCANCEL), support::DialogResultName(escape.DoModal()));
     EXPECT_EQ((std::vector<std::string>{"load"}), escape.exchanges) << "a cancelled page saves nothing";
 
     ProbeDialog closeBox([](HWND d) { Post(d, WM_SYSCOMMAND, SC_CLOSE); });
-    EXPECT_EQ(IDCANCEL, closeBox.DoModal());
+    EXPECT_EQ(support::DialogResultName(IDCANCEL), support::DialogResultName(closeBox.DoModal()));
     EXPECT_EQ((std::vector<std::string>{"load"}), closeBox.exchanges);
 
     ProbeDialog refused([](HWND d) { Post(d, WM_COMMAND, IDOK); });
     refused.refuseSaving = true;
-    EXPECT_EQ(IDCANCEL, refused.DoModal()) << "a failed saving exchange keeps the page open";
+    EXPECT_EQ(support::DialogResultName(IDCANCEL), support::DialogResultName(refused.DoModal())) << "a failed saving exchange keeps the page open";
 }
 
 namespace {
@@ -141,13 +143,14 @@ TEST(Framework, ThreadRunsOnlyWhenResumedAndEndsItself) {
     auto* thread = new SignallingThread(gone);
     ASSERT_TRUE(thread->CreateSuspended(THREAD_PRIORITY_NORMAL));
     HANDLE ran = thread->ran;
-    EXPECT_EQ(WAIT_TIMEOUT, WaitForSingleObject(ran, 200)) << "a suspended thread runs nothing";
+    EXPECT_EQ(support::WaitResultName(WAIT_TIMEOUT), support::WaitResultName(WaitForSingleObject(ran, 200)))
+        << "a suspended thread runs nothing";
     HANDLE handle;
     DuplicateHandle(GetCurrentProcess(), thread->Handle(), GetCurrentProcess(), &handle, 0, FALSE,
                     DUPLICATE_SAME_ACCESS);
     thread->Resume();
-    EXPECT_EQ(WAIT_OBJECT_0, WaitForSingleObject(gone, 10000)) << "the object deletes itself at its end";
-    EXPECT_EQ(WAIT_OBJECT_0, WaitForSingleObject(handle, 10000));
+    EXPECT_EQ(support::WaitResultName(WAIT_OBJECT_0), support::WaitResultName(WaitForSingleObject(gone, support::PATIENCE_MS))) << "the object deletes itself at its end";
+    EXPECT_EQ(support::WaitResultName(WAIT_OBJECT_0), support::WaitResultName(WaitForSingleObject(handle, support::PATIENCE_MS)));
     DWORD code = 0;
     GetExitCodeThread(handle, &code);
     EXPECT_EQ(7u, code) << "Run's result is the thread's exit code";
@@ -158,6 +161,6 @@ TEST(Framework, ThreadRunsOnlyWhenResumedAndEndsItself) {
     refusing->init = false;
     ASSERT_TRUE(refusing->CreateSuspended(THREAD_PRIORITY_NORMAL));
     refusing->Resume();
-    EXPECT_EQ(WAIT_OBJECT_0, WaitForSingleObject(gone, 10000)) << "a failed InitInstance still ends the object";
+    EXPECT_EQ(support::WaitResultName(WAIT_OBJECT_0), support::WaitResultName(WaitForSingleObject(gone, support::PATIENCE_MS))) << "a failed InitInstance still ends the object";
     CloseHandle(gone);
 }

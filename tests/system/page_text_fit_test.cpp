@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "res/resource_ids.h"
+#include "names.h"
 #include "process.h"
 #include "wizard_driver.h"
 
@@ -16,10 +18,13 @@ struct PageTexts {
 };
 
 const PageTexts PAGES[] = {
-    {1031, true, {1018, 1021, 1020}},       {1032, true, {1000, 1001, 1002, 1003}},
-    {1033, true, {1004, 1019, 1005}},       {1034, true, {1008, 1007, 1010, 1014, 1015}},
-    {1035, true, {1009, 1010}},             {1036, false, {1011, 1012, 1013}},
-    {1037, false, {1023, 1024, 1022}},
+    {IDD_EXIT_SETUP, true, {IDC_EXIT_TEXT, IDC_EXIT_CONFIRM, IDC_EXIT_BACK}},
+    {IDD_WELCOME, true, {IDC_WELCOME_TEXT, IDC_WELCOME_HINT, IDC_WELCOME_NEXT, IDC_WELCOME_CANCEL}},
+    {IDD_PNP_DISK, true, {IDC_PNP_TEXT, IDC_PNP_ENABLE, IDC_PNP_NEXT}},
+    {IDD_SETUP_COMPLETE, true, {IDC_REPLUG_TEXT, IDC_RESTART_TEXT, IDC_FINISH, IDC_RESTART_NOW, IDC_RESTART_LATER}},
+    {IDD_UNINSTALL_COMPLETE, true, {IDC_REMOVED_TEXT, IDC_FINISH}},
+    {IDD_NO_DEVICE, false, {IDC_NO_DEVICE_TEXT, IDC_NO_DEVICE_HINT, IDC_NO_DEVICE_EXIT}},
+    {IDD_NOT_INSTALLED, false, {IDC_NOT_INSTALLED_TEXT, IDC_NOT_INSTALLED_HINT, IDC_NOT_INSTALLED_EXIT}},
 };
 
 INT_PTR CALLBACK NoDialogProc(HWND, UINT, WPARAM, LPARAM) { return FALSE; }
@@ -75,11 +80,13 @@ TEST(PageTexts, FitTheirControlsInTheSystemLanguage) {
     LANGID language = GetSystemDefaultLangID();
     for (const PageTexts& page : PAGES) {
         HWND dialog = CreateDialogParamA(setup, MAKEINTRESOURCEA(page.page), nullptr, NoDialogProc, 0);
-        ASSERT_NE(nullptr, dialog) << page.page;
+        ASSERT_NE(nullptr, dialog) << "cannot create page " << support::ResourceName(page.page) << ": error "
+                                   << support::ErrorName(GetLastError());
         for (int id : page.controls) {
             HWND control = GetDlgItem(dialog, id);
             EXPECT_TRUE(Fits(control, LocalizedText(setup, language, id, control)))
-                << "language " << language << ", page " << page.page << ", control " << id;
+                << "language " << support::LanguageName(language) << ", page " << support::ResourceName(page.page) << ", control "
+                << support::ResourceName(id);
         }
         DestroyWindow(dialog);
     }

@@ -9,6 +9,7 @@
 #include "state/setup_state.h"
 #include "remove/registry_cleanup.h"
 #include "files.h"
+#include "names.h"
 #include "registry.h"
 
 using namespace support;
@@ -19,8 +20,9 @@ const std::string DRIVE_ICONS = "Software\\Microsoft\\Windows\\CurrentVersion\\E
 
 void CreateKey(const std::string& path) {
     HKEY key;
-    ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExA(HKEY_LOCAL_MACHINE, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS,
-                                             nullptr, &key, nullptr));
+    LONG status = RegCreateKeyExA(HKEY_LOCAL_MACHINE, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
+                                  nullptr);
+    ASSERT_EQ(ERROR_SUCCESS, status) << path << ": error " << support::ErrorName(static_cast<DWORD>(status));
     RegCloseKey(key);
 }
 

@@ -14,6 +14,7 @@
 #include "install/uninstall_entry.h"
 #include "remove/remove_installation.h"
 #include "disc.h"
+#include "disc_state.h"
 #include "files.h"
 #include "process.h"
 #include "registry.h"
@@ -35,16 +36,7 @@ protected:
         SetCurrentDirectoryA("C:\\");
         SetHelperBehaviour(0, 0);
         disc.Lay();
-        setupState = SetupState();
-        setupState.osKind = OS_WIN98;
-        strcpy(setupState.windowsDir, WindowsDir().c_str());
-        strcpy(setupState.systemDir, SystemDir().c_str());
-        strcpy(setupState.sourceDir, disc.Folder().c_str());
-        strcpy(setupState.programsDir, ProgramsDir().c_str());
-        strcpy(setupState.programFilesDir, ProgramFilesDir().c_str());
-        ReadSetupIni(ProfileIni(setupState.sourceDir), setupState);
-        strcpy(setupState.hardwareId, reader.hardwareId.c_str());
-        strcpy(setupState.matchedInstanceId, reader.InstanceId().c_str());
+        SetStateForDisc(disc, OS_WIN98, reader);
         PlugIn(reader);
         CreateFolders(SystemDir() + "\\iosubsys");
     }
