@@ -1,28 +1,37 @@
 // SetupState as start-up leaves it for a laid disc, for glue tests that run the
 // product's procedures in this program.
 #pragma once
-#include <cstring>
+#include <gtest/gtest.h>
+
+#include <string>
 
 #include "disc.h"
 #include "files.h"
 #include "state/profile_ini.h"
 #include "state/setup_ini.h"
 #include "state/setup_state.h"
+#include "text/bounded_text.h"
 #include "virtual_reader.h"
 
 namespace support {
 
+// Copies a path into a field of the state; a test fails when it does not fit.
+template <size_t N>
+void SetField(char (&field)[N], const std::string& text) {
+    EXPECT_TRUE(CopyText(field, text.c_str())) << "longer than " << N - 1 << " characters: " << text;
+}
+
 inline void SetStateForDisc(const Disc& disc, OsKind kind, const VirtualReader& reader) {
     setupState = SetupState();
     setupState.osKind = kind;
-    strcpy(setupState.windowsDir, WindowsDir().c_str());
-    strcpy(setupState.systemDir, SystemDir().c_str());
-    strcpy(setupState.sourceDir, disc.Folder().c_str());
-    strcpy(setupState.programsDir, ProgramsDir().c_str());
-    strcpy(setupState.programFilesDir, ProgramFilesDir().c_str());
+    SetField(setupState.windowsDir, WindowsDir());
+    SetField(setupState.systemDir, SystemDir());
+    SetField(setupState.sourceDir, disc.Folder());
+    SetField(setupState.programsDir, ProgramsDir());
+    SetField(setupState.programFilesDir, ProgramFilesDir());
     ReadSetupIni(ProfileIni(setupState.sourceDir), setupState);
-    strcpy(setupState.hardwareId, reader.hardwareId.c_str());
-    strcpy(setupState.matchedInstanceId, reader.InstanceId().c_str());
+    SetField(setupState.hardwareId, reader.hardwareId);
+    SetField(setupState.matchedInstanceId, reader.InstanceId());
 }
 
 }  // namespace support

@@ -6,6 +6,7 @@
 #include "../support/code_pages.h"
 #include "setting_values.h"
 #include "install/add_remove_entry_plan.h"
+#include "text/bounded_text.h"
 #include "setup_version.h"
 
 namespace {
@@ -15,10 +16,10 @@ const std::string UNINSTALL = "Software\\Microsoft\\Windows\\CurrentVersion\\Uni
 SetupState State(const std::string& vendor, const std::string& product,
                  const std::string& programFiles = "C:\\Program Files") {
     SetupState s{};
-    strcpy(s.programsDir, "C:\\Start Menu\\Programs");
-    strcpy(s.programFilesDir, programFiles.c_str());
-    strcpy(s.vendorName, vendor.c_str());
-    strcpy(s.productName, product.c_str());
+    EXPECT_TRUE(CopyText(s.programsDir, "C:\\Start Menu\\Programs")) << "too long for s.programsDir";
+    EXPECT_TRUE(CopyText(s.programFilesDir, programFiles.c_str())) << "too long for s.programFilesDir";
+    EXPECT_TRUE(CopyText(s.vendorName, vendor.c_str())) << "too long for s.vendorName";
+    EXPECT_TRUE(CopyText(s.productName, product.c_str())) << "too long for s.productName";
     return s;
 }
 
