@@ -46,7 +46,7 @@ const Named WAIT_RESULTS[] = {
 
 const Named EXIT_CODES[] = {
     {0, "success"},
-    {2, "a quiet installation whose helper did not run to its end"},
+    {2, "a quiet installation without its disc folder, or whose helper did not run to its end"},
     {3, "the wizard could not show its window or a page"},
     {STILL_ACTIVE, "STILL_ACTIVE: still running"},
     {0xDEAD, "ended by the test"},
