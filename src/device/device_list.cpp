@@ -3,6 +3,7 @@
 
 #include "device_list.h"
 #include "instance_match.h"
+#include "../journal/journal.h"
 #include "../text/bounded_text.h"
 
 namespace {
@@ -12,7 +13,7 @@ const size_t INSTANCE_ID_SIZE = 260;
 
 // Walks the present devices of every class; on the first one whose instance id matches
 // the pattern, copies that id into record when there is one, else removes the device.
-bool WalkPresentDevices(const char* pattern, char* record, size_t recordSize) {
+bool WalkPresentDevices(const char* pattern, char* record, size_t recordSize, Journal* journal) {
     HDEVINFO devices = SetupDiGetClassDevsA(nullptr, nullptr, nullptr, DIGCF_PRESENT | DIGCF_ALLCLASSES);
     if (devices == INVALID_HANDLE_VALUE) return false;
 
@@ -30,7 +31,8 @@ bool WalkPresentDevices(const char* pattern, char* record, size_t recordSize) {
         if (record) {
             CopyText(record, recordSize, found);
         } else {
-            SetupDiRemoveDevice(devices, &element);
+            bool removed = SetupDiRemoveDevice(devices, &element) != FALSE;
+            journal->Record(Act::RemoveDeviceNode, found, Outcome::Of(removed, removed ? 0 : GetLastError()));
         }
         matched = true;
         break;
@@ -43,7 +45,11 @@ bool WalkPresentDevices(const char* pattern, char* record, size_t recordSize) {
 
 bool FindPresentDevice(const char* pattern, char* instanceId, size_t size) {
     if (!instanceId || size == 0) return false;
-    return WalkPresentDevices(pattern, instanceId, size);
+    return WalkPresentDevices(pattern, instanceId, size, nullptr);
 }
 
-bool RemovePresentDevice(const char* pattern) { return WalkPresentDevices(pattern, nullptr, 0); }
+bool RemovePresentDevice(const char* pattern, Journal& journal) {
+    bool matched = WalkPresentDevices(pattern, nullptr, 0, &journal);
+    if (!matched) journal.Record(Act::RemoveDeviceNode, pattern, Outcome::Failed(ERROR_FILE_NOT_FOUND));
+    return matched;
+}

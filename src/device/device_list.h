@@ -7,6 +7,8 @@
 // in size bytes; a search that finds nothing leaves instanceId as it was.
 bool FindPresentDevice(const char* pattern, char* instanceId, size_t size);
 
+class Journal;
+
 // Removes the first present device whose instance id holds the pattern. True when
-// one matched (whatever the system answered to the removal).
-bool RemovePresentDevice(const char* pattern);
+// one matched (whatever the system answered to the removal, which the journal records).
+bool RemovePresentDevice(const char* pattern, Journal& journal);

@@ -22,7 +22,7 @@ void LoadTaiwanDriveNames(DriveNames& names) {
 
 }  // namespace
 
-void WriteDriveSettings() {
+void WriteDriveSettings(Journal& journal) {
     DriveNames names;
     DefaultDriveNames(names);
     if (setupState.osKind >= OS_WINXP) {
@@ -35,5 +35,5 @@ void WriteDriveSettings() {
 
     DriveSettings settings;
     PlanDriveSettings(setupState, names, settings);
-    WriteSettingValues(settings.key, settings.values, settings.count);
+    WriteSettingValues(settings.key, settings.values, settings.count, journal);
 }

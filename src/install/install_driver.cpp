@@ -4,24 +4,26 @@
 #include "drive_settings.h"
 #include "install_plan.h"
 #include "tray_monitor.h"
-#include "../device/file_placement.h"
 #include "../device/process_runner.h"
 
-bool InstallDriver() {
+bool InstallDriver(FilePlacement& files, Journal& journal) {
     InstallPlan plan;
     PlanInstallation(setupState, plan);
 
     if (plan.driverToUnlock[0]) SetFileAttributesA(plan.driverToUnlock, FILE_ATTRIBUTE_NORMAL);
-    WriteDriveSettings();
+    WriteDriveSettings(journal);
     if (plan.registerTrayMonitor) {
-        CopyFileOver(plan.trayMonitor.source, plan.trayMonitor.destination);
-        RegisterTrayMonitor(plan.trayMonitor.destination);
+        files.CopyOver(plan.trayMonitor.source, plan.trayMonitor.destination);
+        RegisterTrayMonitor(plan.trayMonitor.destination, journal);
     }
 
-    bool helperRan = plan.helperRunnable &&
-                     RunAndWait(plan.helperPath, plan.commandLine, HELPER_TIME_LIMIT_SECONDS) == RUN_COMPLETED;
+    if (!plan.helperRunnable) {
+        journal.Fact("helper installer", "not started: no disc folder, or a path or command line over 259 characters");
+    }
+    bool helperRan = plan.helperRunnable && RunAndWait(plan.helperPath, plan.commandLine, HELPER_TIME_LIMIT_SECONDS,
+                                                       journal) == RUN_COMPLETED;
     if (helperRan) {
-        for (int i = 0; i < plan.copyCount; ++i) CopyFileOver(plan.copies[i].source, plan.copies[i].destination);
+        for (int i = 0; i < plan.copyCount; ++i) files.CopyOver(plan.copies[i].source, plan.copies[i].destination);
     }
     return helperRan;
 }

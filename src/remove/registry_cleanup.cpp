@@ -6,6 +6,7 @@
 #include "../device/file_placement.h"
 #include "../install/add_remove_entry_plan.h"
 #include "../install/drive_settings_plan.h"
+#include "../install/registry_values.h"
 #include "../text/bounded_text.h"
 
 namespace {
@@ -50,11 +51,20 @@ bool DriveKeyIsOurs(HKEY driveIcons, const char* drive) {
     return ours;
 }
 
+// Deletes a key under DriveIcons, recorded; true when it is gone.
+bool DeleteDriveIconsKey(HKEY driveIcons, const char* name, Journal& journal) {
+    char path[2 * TEXT_SIZE];
+    LONG deleted = RegDeleteKeyA(driveIcons, name);
+    if (!Compose(path, sizeof path, "HKLM\\%s\\%s", DRIVE_ICONS_KEY, name)) CopyText(path, name);
+    journal.Record(Act::DeleteKey, path, Outcome::Of(deleted == ERROR_SUCCESS, static_cast<uint32_t>(deleted)));
+    return deleted == ERROR_SUCCESS;
+}
+
 // True when the drive key is gone afterwards.
-bool DeleteDriveKey(HKEY driveIcons, const char* drive) {
+bool DeleteDriveKey(HKEY driveIcons, const char* drive, Journal& journal) {
     char iconKey[TEXT_SIZE];
-    if (ComposeInto(iconKey, "%s\\DefaultIcon", drive)) RegDeleteKeyA(driveIcons, iconKey);
-    return RegDeleteKeyA(driveIcons, drive) == ERROR_SUCCESS;
+    if (ComposeInto(iconKey, "%s\\DefaultIcon", drive)) DeleteDriveIconsKey(driveIcons, iconKey, journal);
+    return DeleteDriveIconsKey(driveIcons, drive, journal);
 }
 
 // A key that holds neither values nor subkeys.
@@ -84,22 +94,32 @@ protected:
 // The drive keys of DriveIcons whose DefaultIcon names our icon library go.
 class OurDriveIcons final : public RegistrySubkeys {
 public:
-    using RegistrySubkeys::RegistrySubkeys;
-    bool Visit(const char* drive) override { return DriveKeyIsOurs(key_, drive) && DeleteDriveKey(key_, drive); }
+    OurDriveIcons(HKEY driveIcons, Journal& journal) : RegistrySubkeys(driveIcons), journal_(journal) {}
+    bool Visit(const char* drive) override {
+        return DriveKeyIsOurs(key_, drive) && DeleteDriveKey(key_, drive, journal_);
+    }
+
+private:
+    Journal& journal_;
 };
 
-void DeleteOurDriveIcons() {
+void DeleteOurDriveIcons(Journal& journal) {
     HKEY driveIcons;
     if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, DRIVE_ICONS_KEY, 0, KEY_ALL_ACCESS, &driveIcons) != ERROR_SUCCESS) return;
-    OurDriveIcons walk(driveIcons);
+    OurDriveIcons walk(driveIcons, journal);
     int deleted = WalkSubkeys(walk);
     // DriveIcons itself goes only when our deletions left it empty.
     bool emptied = deleted > 0 && IsEmptyKey(driveIcons);
     RegCloseKey(driveIcons);
-    if (emptied) RegDeleteKeyA(HKEY_LOCAL_MACHINE, DRIVE_ICONS_KEY);
+    if (emptied) {
+        char path[TEXT_SIZE];
+        LONG gone = RegDeleteKeyA(HKEY_LOCAL_MACHINE, DRIVE_ICONS_KEY);
+        ComposeInto(path, "HKLM\\%s", DRIVE_ICONS_KEY);
+        journal.Record(Act::DeleteKey, path, Outcome::Of(gone == ERROR_SUCCESS, static_cast<uint32_t>(gone)));
+    }
 }
 
-void DeleteOemInfCopiesOf(const char* instanceKey) {
+void DeleteOemInfCopiesOf(const char* instanceKey, FilePlacement& files) {
     char service[TEXT_SIZE];
     char driver[TEXT_SIZE];
     char classKey[TEXT_SIZE];
@@ -115,39 +135,69 @@ void DeleteOemInfCopiesOf(const char* instanceKey) {
         !InfStemToDelete(infPath, setupState.isLeadByte, stem, sizeof stem)) {
         return;
     }
-    if (ComposeInto(file, "%s\\inf\\%s.inf", setupState.windowsDir, stem)) DeleteFileEvenReadOnly(file);
-    if (ComposeInto(file, "%s\\inf\\%s.pnf", setupState.windowsDir, stem)) DeleteFileEvenReadOnly(file);
+    if (ComposeInto(file, "%s\\inf\\%s.inf", setupState.windowsDir, stem)) files.Delete(file);
+    if (ComposeInto(file, "%s\\inf\\%s.pnf", setupState.windowsDir, stem)) files.Delete(file);
 }
 
 // Each instance of the device names the driver store's copies to delete.
 class OemInfCopies final : public RegistrySubkeys {
 public:
-    OemInfCopies(HKEY device, const char* instancePrefix) : RegistrySubkeys(device), prefix_(instancePrefix) {}
+    OemInfCopies(HKEY device, const char* instancePrefix, FilePlacement& files)
+        : RegistrySubkeys(device), prefix_(instancePrefix), files_(files) {}
     bool Visit(const char* instance) override {
         char instanceKey[TEXT_SIZE];
-        if (ComposeInto(instanceKey, "%s%s", prefix_, instance)) DeleteOemInfCopiesOf(instanceKey);
+        if (ComposeInto(instanceKey, "%s%s", prefix_, instance)) DeleteOemInfCopiesOf(instanceKey, files_);
         return false;
     }
 
 private:
     const char* prefix_;
+    FilePlacement& files_;
 };
+
+// Deletes the values of an open key, each recorded.
+void DeleteValues(HKEY key, const char* keyPath, const char* const* names, int count, Journal& journal) {
+    for (int i = 0; i < count; ++i) {
+        char path[2 * TEXT_SIZE];
+        LONG deleted = RegDeleteValueA(key, names[i]);
+        ComposeValuePath(keyPath, names[i], path, sizeof path);
+        journal.Record(Act::DeleteValue, path, Outcome::Of(deleted == ERROR_SUCCESS, static_cast<uint32_t>(deleted)));
+    }
+}
+
+// The Add or Remove Programs entry this uninstall folder gives, opened with `access`
+// (query at least) when it is there and ours.
+bool OpenOurAddRemoveEntry(const SetupState& state, AddRemoveEntry& entry, REGSAM access, HKEY& key) {
+    if (!ComposeAddRemoveEntry(state, entry) ||
+        RegOpenKeyExA(HKEY_LOCAL_MACHINE, entry.key, 0, KEY_QUERY_VALUE | access, &key) != ERROR_SUCCESS) {
+        return false;
+    }
+    char uninstallString[TEXT_SIZE];
+    if (ReadString(key, "UninstallString", uninstallString) &&
+        TextEquals(uninstallString, entry.values[UNINSTALL_STRING_VALUE].text)) {
+        return true;
+    }
+    RegCloseKey(key);
+    return false;
+}
 
 }  // namespace
 
-void DeleteDriveSettings() {
+void DeleteDriveSettings(Journal& journal) {
     DriveSettingNames removal;
     PlanDriveSettingsRemoval(setupState, removal);
+    const char* names[9];
+    for (int i = 0; i < removal.count; ++i) names[i] = removal.names[i];
     HKEY key;
     if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, removal.key, 0, const_cast<char*>(""), REG_OPTION_NON_VOLATILE,
                         KEY_ALL_ACCESS, nullptr, &key, nullptr) == ERROR_SUCCESS) {
-        for (int i = 0; i < removal.count; ++i) RegDeleteValueA(key, removal.names[i]);
+        DeleteValues(key, removal.key, names, removal.count, journal);
         RegCloseKey(key);
     }
-    if (setupState.osKind == OS_WIN2000) DeleteOurDriveIcons();
+    if (setupState.osKind == OS_WIN2000) DeleteOurDriveIcons(journal);
 }
 
-void DeleteOemInfCopies() {
+void DeleteOemInfCopies(FilePlacement& files) {
     char deviceKey[TEXT_SIZE];
     char prefix[TEXT_SIZE];
     // The copies lie in the Windows folder's inf folder: none to delete in an unknown one.
@@ -157,26 +207,31 @@ void DeleteOemInfCopies() {
     }
     HKEY device;
     if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, deviceKey, 0, KEY_ENUMERATE_SUB_KEYS, &device) != ERROR_SUCCESS) return;
-    OemInfCopies walk(device, prefix);
+    OemInfCopies walk(device, prefix, files);
     WalkSubkeys(walk);
     RegCloseKey(device);
 }
 
-void DeleteAddRemoveEntry() {
+void DeleteAddRemoveEntry(Journal& journal) {
     AddRemoveEntry entry;
     HKEY key;
-    if (!ComposeAddRemoveEntry(setupState, entry) ||
-        RegOpenKeyExA(HKEY_LOCAL_MACHINE, entry.key, 0, KEY_QUERY_VALUE | KEY_SET_VALUE, &key) != ERROR_SUCCESS) {
-        return;
-    }
-    char uninstallString[TEXT_SIZE];
-    bool ours = ReadString(key, "UninstallString", uninstallString) &&
-                TextEquals(uninstallString, entry.values[UNINSTALL_STRING_VALUE].text);
-    if (ours) {
-        for (const char* name : ADD_REMOVE_VALUE_NAMES) RegDeleteValueA(key, name);
-    }
+    if (!OpenOurAddRemoveEntry(setupState, entry, KEY_SET_VALUE, key)) return;
+    DeleteValues(key, entry.key, ADD_REMOVE_VALUE_NAMES, ADD_REMOVE_VALUE_COUNT, journal);
     // The key goes only when our deletions left it empty.
-    bool emptied = ours && IsEmptyKey(key);
+    bool emptied = IsEmptyKey(key);
     RegCloseKey(key);
-    if (emptied) RegDeleteKeyA(HKEY_LOCAL_MACHINE, entry.key);
+    if (emptied) {
+        char path[TEXT_SIZE + 8];
+        LONG gone = RegDeleteKeyA(HKEY_LOCAL_MACHINE, entry.key);
+        ComposeInto(path, "HKLM\\%s", entry.key);
+        journal.Record(Act::DeleteKey, path, Outcome::Of(gone == ERROR_SUCCESS, static_cast<uint32_t>(gone)));
+    }
+}
+
+bool HasOurAddRemoveEntry(const SetupState& state) {
+    AddRemoveEntry entry;
+    HKEY key;
+    if (!OpenOurAddRemoveEntry(state, entry, 0, key)) return false;
+    RegCloseKey(key);
+    return true;
 }

@@ -4,58 +4,42 @@
 #include "registry_cleanup.h"
 #include "removal_plan.h"
 #include "../device/device_list.h"
-#include "../device/file_placement.h"
-#include "../framework/late_bound.h"
 #include "../install/uninstall_entry_paths.h"
 
 namespace {
 
-// A 32-bit program on 64-bit Windows sees SysWOW64 as system32: the driver lives in
-// the real one. The switch exists from XP x64 on: looked up, never imported.
-void DeleteFromRealSystemFolder(const char* path) {
-    typedef BOOL(WINAPI * DisableProc)(PVOID*);
-    typedef BOOL(WINAPI * RevertProc)(PVOID);
-    HMODULE kernel = GetModuleHandleA("kernel32.dll");
-    DisableProc disable = LateBound<DisableProc>(kernel, "Wow64DisableWow64FsRedirection");
-    RevertProc revert = LateBound<RevertProc>(kernel, "Wow64RevertWow64FsRedirection");
-    PVOID previous = nullptr;
-    bool redirectionOff = disable && revert && disable(&previous);
-    DeleteFileEvenReadOnly(path);
-    if (redirectionOff) revert(previous);
-}
-
-void DeleteInstalledFiles() {
-    InstalledFiles files;
-    PlanInstalledFileDeletion(setupState, files);
+void DeleteInstalledFiles(FilePlacement& files, Journal& journal) {
+    InstalledFiles installed;
+    PlanInstalledFileDeletion(setupState, installed);
     if (setupState.osKind < OS_WIN2000) {
-        for (int i = 0; i < files.windows9xCount; ++i) DeleteFileEvenReadOnly(files.windows9xFiles[i].path);
+        for (int i = 0; i < installed.windows9xCount; ++i) files.Delete(installed.windows9xFiles[i].path);
     } else {
-        DeleteOemInfCopies();
+        DeleteOemInfCopies(files);
     }
-    for (int i = 0; i < files.driverCount; ++i) {
-        const FileDeletion& file = files.driverFiles[i];
+    for (int i = 0; i < installed.driverCount; ++i) {
+        const FileDeletion& file = installed.driverFiles[i];
         if (file.inSystemDriversFolder) {
-            DeleteFromRealSystemFolder(file.path);
+            files.DeleteFromRealSystemFolder(file.path);
         } else {
-            DeleteFileEvenReadOnly(file.path);
+            files.Delete(file.path);
         }
     }
 
     UninstallEntryPaths entry;
     if (!ComposeUninstallEntryPaths(setupState, entry)) return;
-    DeleteFileEvenReadOnly(entry.shortcut);
-    DeleteAddRemoveEntry();
-    RemoveDirectoryA(entry.menuFolder);
-    RemoveDirectoryA(entry.menuVendorFolder);
+    files.Delete(entry.shortcut);
+    DeleteAddRemoveEntry(journal);
+    files.RemoveFolder(entry.menuFolder);
+    if (entry.hasProductFolder) files.RemoveFolder(entry.menuVendorFolder);
     // The copy of Setup.exe and its folder stay: the removal may be running from there.
-    DeleteFileEvenReadOnly(entry.copiedConfiguration);
+    files.Delete(entry.copiedConfiguration);
 }
 
 }  // namespace
 
-bool RemoveInstallation() {
-    DeleteDriveSettings();
-    DeleteInstalledFiles();
+bool RemoveInstallation(FilePlacement& files, Journal& journal) {
+    DeleteDriveSettings(journal);
+    DeleteInstalledFiles(files, journal);
     // Last, once every file and setting is gone.
-    return RemovePresentDevice(setupState.matchedInstanceId);
+    return RemovePresentDevice(setupState.matchedInstanceId, journal);
 }

@@ -33,3 +33,16 @@ bool IsLocalizedLanguage(uint16_t languageId) {
     }
     return false;
 }
+
+const char* OsKindName(OsKind kind) {
+    switch (kind) {
+    case OS_WIN98: return "Windows 98";
+    case OS_WINME: return "Windows Me";
+    case OS_WIN2000: return "Windows 2000";
+    case OS_WINXP: return "Windows XP";
+    case OS_WINXP64: return "Windows XP x64 or Server 2003";
+    case OS_VISTA: return "Windows Vista";
+    case OS_VISTA64: return "Windows Vista 64-bit";
+    default: return "unsupported";
+    }
+}

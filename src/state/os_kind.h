@@ -13,5 +13,8 @@ struct VersionRecord {
 
 OsKind ClassifyOsVersion(const VersionRecord& version);
 
+// "Windows XP", "Windows Vista 64-bit", "unsupported".
+const char* OsKindName(OsKind kind);
+
 // The system languages whose wizard texts come from our string tables.
 bool IsLocalizedLanguage(uint16_t languageId);

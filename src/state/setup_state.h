@@ -30,6 +30,7 @@ struct SetupState {
     bool pnpDiskEnabled;   // set by the wizard before the installation starts
     char vendorEntry[DEVICE_TEXT_SIZE];
     char hardwareId[DEVICE_TEXT_SIZE];
+    char logPath[TEXT_SIZE];   // -log:PATH; empty: no run log
 
     // Environment.
     OsKind osKind;

@@ -4,11 +4,18 @@
 #pragma once
 #include "background_view.h"
 #include "install_thread.h"
+#include "../device/file_placement.h"
 #include "../framework/frame_window.h"
 #include "../framework/progress_bar.h"
+#include "../journal/journal.h"
+#include "../state/run_outcome.h"
 
 class CMainFrame : public framework::FrameWindow {
 public:
+    // The installation and the removal place their files through `files` and record
+    // what they do in `journal`; both outlive the frame.
+    CMainFrame(FilePlacement& files, Journal& journal) : files_(files), journal_(journal) {}
+
     BackgroundView view;
     framework::ProgressBar progress;
     CInstallThread* installThread = nullptr;   // the worker, once started
@@ -40,6 +47,11 @@ private:
     void Post(unsigned message, WPARAM wParam = 0);
     template <typename Page>
     bool ShowPage(bool* confirmed = nullptr);
+
+    FilePlacement& files_;
+    Journal& journal_;
+    bool helperRanOnThisThread_ = false;   // the installation without a worker
+    RunOutcome outcome_;                  // what the wizard's end tells its caller
 };
 
 // The window style the frame always has, whatever it is asked for: overlapped,

@@ -28,14 +28,15 @@ LRESULT CMainFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
 
 void CMainFrame::Post(unsigned message, WPARAM wParam) {
     if (message == END_WIZARD.message) {
-        PostQuitMessage(0);
+        outcome_.restartPending = files_.RestartPending();
+        PostQuitMessage(outcome_.ExitCode());
     } else {
         PostMessageA(Handle(), message, wParam, 0);
     }
 }
 
 // Shows a page, made fresh for every showing, and tells whether it was confirmed. A
-// page that cannot be shown ends the wizard, saying so, with WIZARD_FAILED_EXIT_CODE:
+// page that cannot be shown ends the wizard, saying so, with EXIT_WIZARD_FAILED:
 // the result is false and the step posts nothing more.
 template <typename Page>
 bool CMainFrame::ShowPage(bool* confirmed) {
@@ -43,7 +44,7 @@ bool CMainFrame::ShowPage(bool* confirmed) {
     INT_PTR result = page.DoModal();
     if (result == -1) {
         ReportWizardFailure(Handle(), page.TemplateId(), GetLastError());
-        PostQuitMessage(WIZARD_FAILED_EXIT_CODE);
+        PostQuitMessage(EXIT_WIZARD_FAILED);
         return false;
     }
     if (confirmed) *confirmed = result == IDOK;
@@ -81,8 +82,9 @@ void CMainFrame::OnInstall() {
     bool done = installThread ? installThread->installDone != FALSE : true;
     if (done) {
         LeaveProgressMode();
+        if (!(installThread ? installThread->helperRan : helperRanOnThisThread_)) outcome_.Fail(EXIT_HELPER_NOT_RUN);
         // COM objects are made on this thread only.
-        CreateUninstallEntry();
+        CreateUninstallEntry(files_, journal_);
         Post(WM_WIZ_SETUP_DONE);
         return;
     }
@@ -93,7 +95,7 @@ void CMainFrame::OnInstall() {
 }
 
 void CMainFrame::StartInstallThread() {
-    installThread = new CInstallThread(Handle());
+    installThread = new CInstallThread(Handle(), files_, journal_);
     if (installThread && installThread->CreateSuspended(THREAD_PRIORITY_NORMAL)) {
         installThread->installDone = FALSE;
         installThread->Resume();
@@ -102,13 +104,15 @@ void CMainFrame::StartInstallThread() {
     // No worker: install on this thread. Its completion message then waits in the
     // queue for the next poll, as a worker's would.
     if (installThread) installThread->installDone = FALSE;
-    CInstallThread::InstallAndReport(Handle());
+    CInstallThread::InstallAndReport(Handle(), files_, journal_,
+                                     installThread ? installThread->helperRan : helperRanOnThisThread_);
 }
 
 void CMainFrame::OnSetupDone() {
     if (!ShowPage<SetupCompletePage>()) return;
     if (setupState.restartNow) {
         // Windows ends this program; the loop runs until then.
+        journal_.Fact("restart Windows", "now, as chosen on the last page");
         RestartWindows();
         return;
     }
@@ -116,12 +120,13 @@ void CMainFrame::OnSetupDone() {
 }
 
 void CMainFrame::OnNoDevice() {
+    outcome_.Fail(EXIT_NO_READER);
     if (!ShowPage<NoDevicePage>()) return;
     Post(END_WIZARD.message);
 }
 
 void CMainFrame::OnRemove() {
-    RemoveInstallation();
+    RemoveInstallation(files_, journal_);
     Post(WM_WIZ_REMOVE_DONE);
 }
 

@@ -1,11 +1,15 @@
-// The wizard's end when it cannot show a window it needs: its frame, or a page.
+// The wizard's end when it cannot go on: a window it needs cannot be shown, or the
+// user may not install drivers.
 #pragma once
 #include <windows.h>
 
-// The exit code of a wizard that could not show its frame or one of its pages.
-const int WIZARD_FAILED_EXIT_CODE = 3;
+#include "../state/run_outcome.h"
 
 // Tells the user (a message box over `owner`, and the debugger output) that Setup
 // cannot show the window made from resource `resourceId` for this system error, and
-// ends here.
+// ends here. The wizard then exits with EXIT_WIZARD_FAILED.
 void ReportWizardFailure(HWND owner, unsigned resourceId, DWORD error);
+
+// Tells the user that an administrator must run Setup, with the system's own words
+// for the reason. The wizard then exits with EXIT_NOT_ADMINISTRATOR.
+void ReportNotAdministrator();

@@ -36,12 +36,12 @@ protected:
         disc.Lay(SetupIni("Vendor0=VID_1234&PID_ABCD\r\n"));
     }
 
-    // A quiet run of Setup.exe that must end normally.
-    void Quiet(const std::string& arguments) const {
+    // A quiet run of Setup.exe that must end with this exit code.
+    void Quiet(const std::string& arguments, DWORD exitCode = 0) const {
         RunResult run = disc.RunSetup(arguments);
         EXPECT_TRUE(Finished(run)) << arguments;
         EXPECT_EQ("test ...\n", run.output) << arguments;
-        EXPECT_EQ(ExitCodeName(0), ExitCodeName(run.exitCode)) << arguments;
+        EXPECT_EQ(ExitCodeName(exitCode), ExitCodeName(run.exitCode)) << arguments;
     }
 
     // Nothing of an installation: no helper run beyond `helperRuns`, no settings, no files.
@@ -66,8 +66,8 @@ protected:
     void ExpectNoReaderFound(const std::string& vendors, const VirtualReader& reader) {
         disc.WriteSetupIni(SetupIni(vendors));
         PlugIn(reader);
-        Quiet("-q");
-        Quiet("-q -u");
+        Quiet("-q", 4);
+        Quiet("-q -u", 4);
         ExpectNothingInstalled();
         EXPECT_TRUE(IsPluggedIn(reader)) << vendors;
         Unplug(reader);
@@ -90,7 +90,7 @@ protected:
 }  // namespace
 
 TEST_F(Startup, QuietSwitches) {
-    Quiet("-q");
+    Quiet("-q", 4);
     ExpectNothingInstalled();
 
     VirtualReader reader;

@@ -1,6 +1,6 @@
 // The pages in the system's language: every title and control text of every page the
 // wizard reaches, against the string table of that language; English on systems whose
-// language has no table. The error page keeps its English title everywhere.
+// language has no table. The error pages keep their English titles everywhere.
 #include <gtest/gtest.h>
 
 #include <initializer_list>
@@ -48,6 +48,9 @@ const Texts ENGLISH = {
     {IDC_NO_DEVICE_TEXT, "Setup can't find JOV QM4410 device on your computer."},
     {IDC_NO_DEVICE_HINT, "Please make sure that JOV QM4410 device is plugged into your computer and run this setup program again."},
     {IDC_NO_DEVICE_EXIT, "Exit Setup"},
+    {IDC_NOT_INSTALLED_TEXT, "JOV QM4410 driver has never been installed in your computer."},
+    {IDC_NOT_INSTALLED_HINT, "Before using this setup program to uninstall JOV QM4410 driver,  please making sure that JOV QM4410 driver has been installed in your computer."},
+    {IDC_NOT_INSTALLED_EXIT, "Exit Setup"},
 };
 
 // As in src/res/strings/0407_de.rc.
@@ -76,6 +79,9 @@ const Texts GERMAN = {
     {IDC_NO_DEVICE_TEXT, "Setup findet kein JOV QM4410-Gerät auf Ihrem Computer."},
     {IDC_NO_DEVICE_HINT, "Stellen Sie sicher, dass das JOV QM4410-Gerät an den Computer angeschlossen ist, und führen Sie Setup erneut aus."},
     {IDC_NO_DEVICE_EXIT, "Setup beenden"},
+    {IDC_NOT_INSTALLED_TEXT, "Der JOV QM4410-Treiber wurde noch nie auf Ihrem Computer installiert."},
+    {IDC_NOT_INSTALLED_HINT, "Bevor Sie den JOV QM4410-Treiber mit diesem Setupprogramm deinstallieren, stellen Sie sicher, dass er auf Ihrem Computer installiert ist."},
+    {IDC_NOT_INSTALLED_EXIT, "Setup beenden"},
 };
 
 // As in src/res/strings/0404_zh_tw.rc.
@@ -104,6 +110,9 @@ const Texts TAIWANESE = {
     {IDC_NO_DEVICE_TEXT, "安裝程式在您的電腦上找不到 JOV QM4410 裝置。"},
     {IDC_NO_DEVICE_HINT, "請確定 JOV QM4410 裝置已連接到您的電腦，然後再執行一次本安裝程式。"},
     {IDC_NO_DEVICE_EXIT, "結束安裝"},
+    {IDC_NOT_INSTALLED_TEXT, "您的電腦從未安裝過 JOV QM4410 驅動程式。"},
+    {IDC_NOT_INSTALLED_HINT, "使用本安裝程式解除安裝 JOV QM4410 驅動程式之前，請確定您的電腦已安裝 JOV QM4410 驅動程式。"},
+    {IDC_NOT_INSTALLED_EXIT, "結束安裝"},
 };
 
 // As in src/res/strings/0411_ja.rc.
@@ -132,6 +141,9 @@ const Texts JAPANESE = {
     {IDC_NO_DEVICE_TEXT, "コンピューターに JOV QM4410 デバイスが見つかりません。"},
     {IDC_NO_DEVICE_HINT, "JOV QM4410 デバイスがコンピューターに接続されていることを確認してから、このセットアップ プログラムをもう一度実行してください。"},
     {IDC_NO_DEVICE_EXIT, "終了"},
+    {IDC_NOT_INSTALLED_TEXT, "JOV QM4410 ドライバーは、このコンピューターに一度もインストールされていません。"},
+    {IDC_NOT_INSTALLED_HINT, "このセットアップ プログラムで JOV QM4410 ドライバーをアンインストールする前に、JOV QM4410 ドライバーがコンピューターにインストールされていることを確認してください。"},
+    {IDC_NOT_INSTALLED_EXIT, "終了"},
 };
 
 // As in src/res/strings/0419_ru.rc.
@@ -160,6 +172,9 @@ const Texts RUSSIAN = {
     {IDC_NO_DEVICE_TEXT, "Устройство JOV QM4410 на компьютере не найдено."},
     {IDC_NO_DEVICE_HINT, "Убедитесь, что устройство JOV QM4410 подключено к компьютеру, и снова запустите программу установки."},
     {IDC_NO_DEVICE_EXIT, "Выход"},
+    {IDC_NOT_INSTALLED_TEXT, "Драйвер JOV QM4410 никогда не устанавливался на этот компьютер."},
+    {IDC_NOT_INSTALLED_HINT, "Прежде чем удалять драйвер JOV QM4410 с помощью этой программы, убедитесь, что он установлен на компьютере."},
+    {IDC_NOT_INSTALLED_EXIT, "Выход"},
 };
 
 // As in src/res/strings/0c0a_es.rc.
@@ -188,6 +203,9 @@ const Texts SPANISH = {
     {IDC_NO_DEVICE_TEXT, "No se encuentra el dispositivo JOV QM4410 en su equipo."},
     {IDC_NO_DEVICE_HINT, "Asegúrese de que el dispositivo JOV QM4410 está conectado al equipo y vuelva a ejecutar este programa de instalación."},
     {IDC_NO_DEVICE_EXIT, "Salir"},
+    {IDC_NOT_INSTALLED_TEXT, "El controlador JOV QM4410 nunca se ha instalado en su equipo."},
+    {IDC_NOT_INSTALLED_HINT, "Antes de usar este programa para desinstalar el controlador JOV QM4410, asegúrese de que dicho controlador esté instalado en su equipo."},
+    {IDC_NOT_INSTALLED_EXIT, "Salir"},
 };
 class WizardLanguage : public ::testing::Test {
 protected:
@@ -202,13 +220,14 @@ protected:
         for (int id : controls) EXPECT_EQ(texts.at(id), wizard.Text(page, id)) << "control " << ResourceName(id);
     }
 
-    void ExpectEnds() {
+    void ExpectEnds(DWORD exitCode = 0) {
         EXPECT_TRUE(setup.Ends());
-        EXPECT_EQ(ExitCodeName(0), ExitCodeName(setup.ExitCode()));
+        EXPECT_EQ(ExitCodeName(exitCode), ExitCodeName(setup.ExitCode()));
     }
 
     // An installation through every page on the way (Windows XP, PNP_Mode not set), a
-    // removal, then a start without the reader.
+    // removal, a second removal with nothing left to remove, then a start without the
+    // reader.
     void WalkEveryPage(const Texts& t) {
         SetWindowsFamily("winxp");
         SetHelperBehaviour(0, 0);
@@ -246,6 +265,15 @@ protected:
         wizard.Click(page, IDC_FINISH);
         ExpectEnds();
 
+        PlugIn(reader);   // the removal took its node
+        StartWizard(" -u");
+        ASSERT_TRUE(page = Next(nullptr, t.at(IDD_WELCOME)));
+        wizard.Click(page, IDC_WELCOME_NEXT);
+        ASSERT_TRUE(page = Next(page, "ERROR!!"));
+        ExpectTexts(page, t, {IDC_NOT_INSTALLED_TEXT, IDC_NOT_INSTALLED_HINT, IDC_NOT_INSTALLED_EXIT});
+        wizard.Click(page, IDC_NOT_INSTALLED_EXIT);
+        ExpectEnds(0);
+
         Unplug(reader);
         StartWizard();
         ASSERT_TRUE(page = Next(nullptr, t.at(IDD_WELCOME)));
@@ -253,7 +281,7 @@ protected:
         ASSERT_TRUE(page = Next(page, "ERROR !!"));
         ExpectTexts(page, t, {IDC_NO_DEVICE_TEXT, IDC_NO_DEVICE_HINT, IDC_NO_DEVICE_EXIT});
         wizard.Click(page, IDC_NO_DEVICE_EXIT);
-        ExpectEnds();
+        ExpectEnds(4);
     }
 
     Disc disc;

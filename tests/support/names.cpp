@@ -46,8 +46,11 @@ const Named WAIT_RESULTS[] = {
 
 const Named EXIT_CODES[] = {
     {0, "success"},
-    {2, "a quiet installation without its disc folder, or whose helper did not run to its end"},
+    {2, "an installation without its disc folder, or whose helper did not run to its end"},
     {3, "the wizard could not show its window or a page"},
+    {4, "no configured reader plugged in: nothing installed or removed"},
+    {5, "not run by an administrator: nothing changed"},
+    {3010, "done; a file in use is removed or replaced at the next restart"},
     {STILL_ACTIVE, "STILL_ACTIVE: still running"},
     {0xDEAD, "ended by the test"},
     {0xC0000005, "access violation"},

@@ -2,11 +2,13 @@
 #include <gtest/gtest.h>
 
 #include "device/device_list.h"
+#include "journal/journal.h"
 #include "virtual_reader.h"
 
 using namespace support;
 
 TEST(DeviceList, FindsAndRemovesExactlyTheMatchedNode) {
+    Journal none;
     VirtualReader reader;                                    // USB\VID_1234&PID_ABCD\6&2A3B4C5D&0&1
     VirtualReader longer{"USB\\VID_1234&PID_ABCDE", "5&11&0&2"};
     VirtualReader second{"USB\\VID_1234&PID_ABCD", "6&99&0&2"};
@@ -16,7 +18,7 @@ TEST(DeviceList, FindsAndRemovesExactlyTheMatchedNode) {
     PlugIn(longer);
     EXPECT_FALSE(find("USB\\VID_1234&PID_ABCD")) << "a longer product id is another model";
     EXPECT_STREQ("", matchedInstanceId);
-    EXPECT_FALSE(RemovePresentDevice("USB\\VID_1234&PID_ABCD"));
+    EXPECT_FALSE(RemovePresentDevice("USB\\VID_1234&PID_ABCD", none));
     EXPECT_TRUE(IsPluggedIn(longer));
     EXPECT_FALSE(find("")) << "an empty pattern matches nothing";
 
@@ -28,11 +30,11 @@ TEST(DeviceList, FindsAndRemovesExactlyTheMatchedNode) {
     EXPECT_FALSE(find("USB\\VID_9999&PID_0000"));
     EXPECT_EQ(matched, matchedInstanceId) << "a search that finds nothing keeps the match";
 
-    EXPECT_TRUE(RemovePresentDevice(matched.c_str()));
+    EXPECT_TRUE(RemovePresentDevice(matched.c_str(), none));
     const VirtualReader& removed = matched == reader.InstanceId() ? reader : second;
     const VirtualReader& kept = matched == reader.InstanceId() ? second : reader;
     EXPECT_FALSE(IsPluggedIn(removed));
     EXPECT_TRUE(IsPluggedIn(kept));
     EXPECT_TRUE(IsPluggedIn(longer));
-    EXPECT_FALSE(RemovePresentDevice(matched.c_str())) << "an unplugged device is not found again";
+    EXPECT_FALSE(RemovePresentDevice(matched.c_str(), none)) << "an unplugged device is not found again";
 }

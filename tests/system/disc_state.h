@@ -5,8 +5,10 @@
 
 #include <string>
 
+#include "device/file_placement.h"
 #include "disc.h"
 #include "files.h"
+#include "journal/journal.h"
 #include "state/profile_ini.h"
 #include "state/setup_ini.h"
 #include "state/setup_state.h"
@@ -33,5 +35,13 @@ inline void SetStateForDisc(const Disc& disc, OsKind kind, const VirtualReader& 
     SetField(setupState.hardwareId, reader.hardwareId);
     SetField(setupState.matchedInstanceId, reader.InstanceId());
 }
+
+// What the procedures are handed: a journal that records nothing, and file placement
+// with the restart queue of the family in setupState.
+struct Handed {
+    Journal journal;
+    FilePlacement files{journal};
+    Handed() { files.UseRestartQueue(IsNtFamily(setupState.osKind), setupState.windowsDir); }
+};
 
 }  // namespace support

@@ -20,7 +20,8 @@ const char* const FAILED = "RUN_FAILED";
 std::string RunHelper(const std::string& program, std::string commandLine, unsigned limitSeconds) {
     std::vector<char> line(commandLine.begin(), commandLine.end());
     line.push_back('\0');
-    int outcome = RunAndWait(program.c_str(), line.data(), limitSeconds);
+    Journal none;
+    int outcome = RunAndWait(program.c_str(), line.data(), limitSeconds, none);
     return outcome == RUN_COMPLETED ? COMPLETED : outcome == RUN_FAILED ? FAILED : std::to_string(outcome);
 }
 

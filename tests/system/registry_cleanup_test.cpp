@@ -3,6 +3,8 @@
 // their deletion left it empty.
 #include <gtest/gtest.h>
 
+#include "journal/journal.h"
+
 #include <cstring>
 #include <string>
 
@@ -33,6 +35,7 @@ void WriteDriveIcon(const std::string& drive, const std::string& defaultIcon) {
 }  // namespace
 
 TEST(RegistryCleanup, DriveIconsGoesOnlyWhenOurDeletionsEmptiedIt) {
+    Journal none;
     setupState = SetupState();
     setupState.osKind = OS_WIN2000;
     strcpy(setupState.fileNameIcon, "ZELKI_J.dll");
@@ -40,23 +43,23 @@ TEST(RegistryCleanup, DriveIconsGoesOnlyWhenOurDeletionsEmptiedIt) {
     const std::string ours = WindowsDir() + "\\ZELKI_J.dll,3";
 
     CreateKey(DRIVE_ICONS);
-    DeleteDriveSettings();
+    DeleteDriveSettings(none);
     EXPECT_TRUE(KeyExists(HKEY_LOCAL_MACHINE, DRIVE_ICONS)) << "empty before, and none of it ours";
 
     WriteDriveIcon("F", "C:\\other.dll,0");
-    DeleteDriveSettings();
+    DeleteDriveSettings(none);
     EXPECT_TRUE(KeyExists(HKEY_LOCAL_MACHINE, DRIVE_ICONS + "\\F\\DefaultIcon"));
     DeleteTree(HKEY_LOCAL_MACHINE, DRIVE_ICONS + "\\F");
 
     WriteDriveIcon("E", ours);
     WriteString(HKEY_LOCAL_MACHINE, DRIVE_ICONS, "Note", "not ours");
-    DeleteDriveSettings();
+    DeleteDriveSettings(none);
     EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, DRIVE_ICONS + "\\E"));
     EXPECT_TRUE(KeyExists(HKEY_LOCAL_MACHINE, DRIVE_ICONS)) << "a value of its own keeps it";
 
     DeleteTree(HKEY_LOCAL_MACHINE, DRIVE_ICONS);
     WriteDriveIcon("D", ours);
     WriteDriveIcon("E", ours);
-    DeleteDriveSettings();
+    DeleteDriveSettings(none);
     EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, DRIVE_ICONS)) << "emptied by our deletions";
 }

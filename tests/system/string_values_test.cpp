@@ -59,7 +59,8 @@ TEST(StringValues, AreWrittenWithTheirTerminator) {
         VirtualReader reader;
         SetStateForDisc(disc, c.kind, reader);
         strings.clear();
-        InstallDriver();
+        Handed handed;
+        InstallDriver(handed.files, handed.journal);
         EXPECT_FALSE(strings.empty()) << "the installation wrote no string value";
         for (const Written& value : strings) {
             EXPECT_TRUE(!value.bytes.empty() && value.bytes.find('\0') == value.bytes.size() - 1)

@@ -68,12 +68,13 @@ TEST_F(UnknownFolders, WithoutTheDiscNothingRunsOrIsCopied) {
 
     for (OsKind kind : {OS_WIN98, OS_WINXP}) {
         setupState.osKind = kind;
-        EXPECT_FALSE(InstallDriver()) << "the helper did not run";
+        Handed handed;
+        EXPECT_FALSE(InstallDriver(handed.files, handed.journal)) << "the helper did not run";
         EXPECT_TRUE(root.HelperRuns().empty());
         EXPECT_FALSE(FileExists(WindowsDir() + "\\ZELKI_J.dll"));
         EXPECT_FALSE(FileExists(WindowsDir() + "\\TRAYM.exe"));
         EXPECT_NO_REG_VALUE(HKEY_LOCAL_MACHINE, RUN_KEY, "HidMonitor");
-        EXPECT_TRUE(FAILED(CreateUninstallEntry()));
+        EXPECT_TRUE(FAILED(CreateUninstallEntry(handed.files, handed.journal)));
         EXPECT_FALSE(FolderExists(ProgramsDir() + "\\JOV"));
         EXPECT_FALSE(FolderExists(ProgramFilesDir() + "\\JOV"));
     }
@@ -82,7 +83,8 @@ TEST_F(UnknownFolders, WithoutTheDiscNothingRunsOrIsCopied) {
 TEST_F(UnknownFolders, WithoutTheWindowsFoldersNothingLandsAtTheRoot) {
     setupState.windowsDir[0] = '\0';
     setupState.systemDir[0] = '\0';
-    EXPECT_TRUE(InstallDriver()) << "the helper on the disc runs";
+    Handed handed;
+    EXPECT_TRUE(InstallDriver(handed.files, handed.journal)) << "the helper on the disc runs";
     EXPECT_EQ(1u, disc.HelperRuns().size());
     for (const std::string& file : ROOT_DECOYS) EXPECT_FALSE(FileExists(file)) << file;
     EXPECT_NO_REG_VALUE(HKEY_LOCAL_MACHINE, RUN_KEY, "HidMonitor");
@@ -91,7 +93,7 @@ TEST_F(UnknownFolders, WithoutTheWindowsFoldersNothingLandsAtTheRoot) {
     for (OsKind kind : {OS_WIN98, OS_WINXP}) {
         setupState.osKind = kind;
         SeedDriverStore(reader, "ZELK", "oem3.inf");
-        RemoveInstallation();
+        RemoveInstallation(handed.files, handed.journal);
         for (const std::string& file : ROOT_DECOYS) EXPECT_EQ("decoy", ReadFileText(file)) << file;
         EXPECT_TRUE(FileExists(WindowsDir() + "\\inf\\oem3.inf")) << "in the unknown Windows folder";
         PlugIn(reader);

@@ -68,7 +68,9 @@ TEST(WizardFailure, APageThatCannotBeShownEndsTheWizardWithExitCode3) {
     setupState.pnpMode = -1;   // the PNP Disk step asks
     for (const FailingStep& step : STEPS) {
         SCOPED_TRACE("page " + support::ResourceName(step.page));
-        CMainFrame frame;
+        Journal none;
+        FilePlacement files(none);
+        CMainFrame frame(files, none);
         ASSERT_TRUE(frame.LoadFrame(IDR_MAINFRAME, WS_OVERLAPPEDWINDOW));
         MSG msg;
         while (PeekMessageA(&msg, frame.Handle(), 0, 0, PM_REMOVE)) {

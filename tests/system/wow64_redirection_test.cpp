@@ -21,6 +21,7 @@ TEST(Wow64Redirection, IsOnAgainAfterTheRemoval) {
     const std::string marker = SystemDir() + "\\redirected.txt";   // lands in SysWOW64
     WriteFileText(marker, "seen through the redirection");
 
-    RemoveInstallation();
+    Handed handed;
+    RemoveInstallation(handed.files, handed.journal);
     EXPECT_TRUE(FileExists(marker)) << SystemDir() << " no longer leads to SysWOW64 after the removal";
 }
