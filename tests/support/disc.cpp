@@ -79,10 +79,10 @@ std::string Disc::HelperCommandLine(const std::string& helper, const std::string
     return Path(helper) + " " + inf + " " + device;
 }
 
-RunResult Disc::RunSetup(const std::string& arguments, unsigned long timeoutMs) const {
+RunResult Disc::RunSetup(const std::string& arguments, unsigned long timeoutMs, Rights rights) const {
     std::string commandLine = "\"" + Path("Setup.exe") + "\"";
     if (!arguments.empty()) commandLine += " " + arguments;
-    return Run(commandLine, timeoutMs);
+    return Run(commandLine, timeoutMs, rights);
 }
 
 std::vector<HelperRun> Disc::HelperRuns() const {

@@ -35,7 +35,8 @@ public:
     std::string Path(const std::string& relativePath) const { return folder_ + "\\" + relativePath; }
 
     // Runs Setup.exe from the disc with these arguments.
-    RunResult RunSetup(const std::string& arguments, unsigned long timeoutMs = 120000) const;
+    RunResult RunSetup(const std::string& arguments, unsigned long timeoutMs = 120000,
+                       Rights rights = Rights::Administrator) const;
 
     std::vector<HelperRun> HelperRuns() const;
 

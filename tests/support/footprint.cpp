@@ -111,6 +111,15 @@ std::vector<std::string> WithoutSystemNoise(const std::vector<std::string>& entr
     return kept;
 }
 
+::testing::AssertionResult Unchanged(const Footprint& before, const Footprint& after,
+                                     const std::vector<std::string>& made) {
+    std::vector<std::string> added = Except(WithoutSystemNoise(Added(before, after)), made);
+    std::vector<std::string> taken = WithoutSystemNoise(Removed(before, after));
+    if (added.empty() && taken.empty()) return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << "added: " << ::testing::PrintToString(added)
+                                         << "\ntaken: " << ::testing::PrintToString(taken);
+}
+
 ::testing::AssertionResult RemovedCleanly(const Footprint& before, const Footprint& after,
                                           const std::vector<std::string>& kept, const VirtualReader& reader) {
     std::vector<std::string> left = Except(WithoutSystemNoise(Added(before, after)), kept);

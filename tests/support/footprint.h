@@ -29,6 +29,11 @@ std::vector<std::string> Except(std::vector<std::string> entries, const std::vec
 // any program that runs may cause.
 std::vector<std::string> WithoutSystemNoise(const std::vector<std::string>& entries);
 
+// A run that was to change nothing: nothing added but `made` (what the test itself
+// wrote meanwhile), nothing taken.
+::testing::AssertionResult Unchanged(const Footprint& before, const Footprint& after,
+                                     const std::vector<std::string>& made = {});
+
 // After an installation and its removal: nothing added but `kept`, nothing taken but
 // the reader's device node and the keys above it that only the node filled.
 ::testing::AssertionResult RemovedCleanly(const Footprint& before, const Footprint& after,

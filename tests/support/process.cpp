@@ -17,9 +17,46 @@ std::string ModulePath() {
     return std::string(path, length);
 }
 
+// This process's token without the Administrators group (for denial only); null when it
+// cannot be made.
+HANDLE LimitedUserToken() {
+    HANDLE own = nullptr;
+    if (!OpenProcessToken(GetCurrentProcess(), TOKEN_DUPLICATE | TOKEN_QUERY | TOKEN_ASSIGN_PRIMARY, &own)) {
+        return nullptr;
+    }
+    SID_IDENTIFIER_AUTHORITY ntAuthority = SECURITY_NT_AUTHORITY;
+    PSID administrators = nullptr;
+    HANDLE limited = nullptr;
+    if (AllocateAndInitializeSid(&ntAuthority, 2, SECURITY_BUILTIN_DOMAIN_RID, DOMAIN_ALIAS_RID_ADMINS, 0, 0, 0, 0,
+                                 0, 0, &administrators)) {
+        SID_AND_ATTRIBUTES disabled = {administrators, 0};
+        if (!CreateRestrictedToken(own, 0, 1, &disabled, 0, nullptr, 0, nullptr, &limited)) limited = nullptr;
+        FreeSid(administrators);
+    }
+    CloseHandle(own);
+    return limited;
+}
+
+// CreateProcessA, or CreateProcessAsUserA with a limited user's token.
+bool CreateAs(Rights rights, char* commandLine, BOOL inheritHandles, STARTUPINFOA& startup,
+              PROCESS_INFORMATION& process) {
+    if (rights == Rights::Administrator) {
+        return CreateProcessA(nullptr, commandLine, nullptr, nullptr, inheritHandles, 0, nullptr, nullptr, &startup,
+                              &process) != FALSE;
+    }
+    HANDLE token = LimitedUserToken();
+    if (!token) return false;
+    bool created = CreateProcessAsUserA(token, nullptr, commandLine, nullptr, nullptr, inheritHandles, 0, nullptr,
+                                        nullptr, &startup, &process) != FALSE;
+    DWORD error = GetLastError();
+    CloseHandle(token);
+    SetLastError(error);
+    return created;
+}
+
 }  // namespace
 
-RunResult Run(const std::string& commandLine, DWORD timeoutMs) {
+RunResult Run(const std::string& commandLine, DWORD timeoutMs, Rights rights) {
     RunResult result;
     result.commandLine = commandLine;
     result.timeoutMs = timeoutMs;
@@ -40,8 +77,7 @@ RunResult Run(const std::string& commandLine, DWORD timeoutMs) {
     PROCESS_INFORMATION process = {};
     std::vector<char> line(commandLine.begin(), commandLine.end());
     line.push_back('\0');
-    result.started = CreateProcessA(nullptr, line.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr,
-                                    &startup, &process) != FALSE;
+    result.started = CreateAs(rights, line.data(), TRUE, startup, process);
     if (!result.started) result.startError = GetLastError();
     CloseHandle(writeEnd);
     if (!result.started) {
@@ -143,13 +179,13 @@ void Started::Close() {
     process_ = nullptr;
 }
 
-Started StartProgram(const std::string& commandLine) {
+Started StartProgram(const std::string& commandLine, Rights rights) {
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process = {};
     std::vector<char> line(commandLine.begin(), commandLine.end());
     line.push_back('\0');
-    if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process)) {
+    if (!CreateAs(rights, line.data(), FALSE, startup, process)) {
         return Started(commandLine, GetLastError());
     }
     return Started(process, commandLine);

@@ -38,8 +38,13 @@ struct RunResult {
     std::string output;      // what it wrote to standard output
 };
 
+// Who a program runs as. Wine makes every user an administrator; a limited user's
+// program gets this process's token with the Administrators group for denial only
+// (CreateRestrictedToken), which Windows itself then tells apart from an administrator.
+enum class Rights { Administrator, LimitedUser };
+
 // Runs a complete command line with standard output captured; waits at most timeoutMs.
-RunResult Run(const std::string& commandLine, DWORD timeoutMs = PATIENCE_MS);
+RunResult Run(const std::string& commandLine, DWORD timeoutMs = PATIENCE_MS, Rights rights = Rights::Administrator);
 // Success when the program started and ended in time; otherwise what happened instead.
 ::testing::AssertionResult Finished(const RunResult& run);
 
@@ -77,7 +82,7 @@ private:
     DWORD startError_ = 0;
 };
 
-Started StartProgram(const std::string& commandLine);
+Started StartProgram(const std::string& commandLine, Rights rights = Rights::Administrator);
 
 // Sets (or, with an empty value, removes) a variable of this process's environment,
 // which the programs it starts inherit.
