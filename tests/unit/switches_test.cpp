@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <string>
 #include <vector>
 
 #include "state/switches.h"
@@ -38,5 +39,25 @@ TEST(Switches, SetsFlagsFromWholeArgumentsOnly) {
         EXPECT_EQ(c.uninstall, state.uninstallMode) << line;
         EXPECT_EQ(c.quiet, state.quietMode) << line;
         EXPECT_FALSE(state.restartNow) << line;
+    }
+}
+
+TEST(Switches, LogNamesAFileAsAWholeArgument) {
+    const std::string tooLong = "-log:C:\\" + std::string(TEXT_SIZE, 'x');
+    struct Case {
+        std::vector<const char*> argv;
+        const char* logPath;
+    } cases[] = {
+        {{"Setup.exe", "-q"}, ""},
+        {{"Setup.exe", "-log:C:\\setup.log", "-q"}, "C:\\setup.log"},
+        {{"Setup.exe", "-LOG:C:\\Logs and more\\a.log"}, "C:\\Logs and more\\a.log"},
+        {{"Setup.exe", "-log:a.log", "-Log:b.log"}, "b.log"},   // the last one counts
+        {{"Setup.exe", "-log:"}, ""},
+        {{"Setup.exe", "/log:a.log", "-log", "log:a.log", "-logs:a.log"}, ""},
+        {{"Setup.exe", tooLong.c_str()}, ""},                   // never a cut path
+    };
+    for (const Case& c : cases) {
+        SetupState state = Parse(c.argv);
+        EXPECT_STREQ(c.logPath, state.logPath) << c.argv.back();
     }
 }
