@@ -255,6 +255,42 @@ TEST_P(Outcome, IsTheExitCode) {
     }
 }
 
+// The run log: an installation and then a removal that finds the icon library in use,
+// appended to one file named with a blank in its path.
+TEST(RunLog, RecordsEachRunToItsExitCode) {
+    SetWindowsFamily("winxp");
+    SetHelperBehaviour(0, 0);
+    Disc disc;
+    disc.Lay();
+    VirtualReader reader;
+    PlugIn(reader);
+    CreateFolders("C:\\Run logs");
+    const std::string log = "C:\\Run logs\\setup.log";
+    const std::string iconLibrary = WindowsDir() + "\\ZELKI_J.dll";
+
+    RunResult install = disc.RunSetup("-q \"-LOG:" + log + "\"");
+    ASSERT_TRUE(Finished(install));
+    ASSERT_EQ(1u, disc.HelperRuns().size());
+    LoadedAsProgram library(iconLibrary);
+    ASSERT_TRUE(library.Holds());
+    RunResult removal = disc.RunSetup("-q -u \"-log:" + log + "\"");
+    ASSERT_TRUE(Finished(removal));
+    EXPECT_EQ(ExitCodeName(3010), ExitCodeName(removal.exitCode));
+
+    const std::string text = ReadFileText(log);
+    auto has = [&](const std::string& line) { return text.find(line + "\r\n") != std::string::npos; };
+    EXPECT_EQ(0u, text.rfind("Setup ", 0)) << text;
+    EXPECT_TRUE(has("start program: " + disc.HelperRuns()[0].title)) << text;
+    EXPECT_TRUE(has(disc.Path("Tarnel2k.exe") + " ended with exit code 0")) << text;
+    EXPECT_TRUE(has("exit code 0")) << "the installation's last line\n" << text;
+    EXPECT_TRUE(has("delete file " + iconLibrary + ": in use; done at the next restart")) << text;
+    EXPECT_TRUE(has("remove device node " + reader.InstanceId() + ": done")) << text;
+    const std::string last = "exit code 3010\r\n";
+    EXPECT_TRUE(text.size() > last.size() && text.compare(text.size() - last.size(), last.size(), last) == 0)
+        << text;
+    EXPECT_EQ(text.find("\n"), text.find("\r\n") + 1) << "CR LF line ends";
+}
+
 INSTANTIATE_TEST_SUITE_P(Rows, Outcome, ::testing::ValuesIn(ROWS),
                          [](const ::testing::TestParamInfo<Row>& info) { return std::string(info.param.name); });
 
