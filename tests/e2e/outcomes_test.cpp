@@ -79,13 +79,16 @@ std::string RealDriversFolder() {
     return WindowsDir() + (RunsUnderWow64() ? "\\Sysnative\\drivers" : "\\system32\\drivers");
 }
 
-bool Queued(const std::string& path, const std::string& replacement = "") {
+// The system's queue holds this operation; otherwise what it holds.
+::testing::AssertionResult Queued(const std::string& path, const std::string& replacement = "") {
+    std::string held;
     for (const PendingOperation& op : PendingFileRenames()) {
         if (_stricmp(op.path.c_str(), path.c_str()) == 0 && _stricmp(op.replacement.c_str(), replacement.c_str()) == 0) {
-            return true;
+            return ::testing::AssertionSuccess();
         }
+        held += "\n  " + op.path + " -> " + (op.replacement.empty() ? "(deleted)" : op.replacement);
     }
-    return false;
+    return ::testing::AssertionFailure() << "the restart's queue holds:" << (held.empty() ? " nothing" : held);
 }
 
 bool InWininit(const std::string& line) {
@@ -117,13 +120,14 @@ protected:
         // Windows 98 names Program Files by its short name, which Wine does not make.
         if (win98) CreateFolders(programFiles = "C:\\Progra~1");
         CreateFolders(SystemDir() + "\\iosubsys");
+        CreateFolders(WindowsDir() + "\\inf\\other");
         disc.Lay();
+        PlugIn(reader);   // the reader's class, which every Windows has
     }
 
     // A quiet installation with the reader, then what Windows leaves for the driver
     // the helper installed.
     void Install() {
-        PlugIn(reader);
         RunResult install = disc.RunSetup("-q");
         ASSERT_TRUE(Finished(install));
         ASSERT_EQ(ExitCodeName(0), ExitCodeName(install.exitCode));

@@ -102,9 +102,14 @@ std::vector<std::string> WithoutSystemNoise(const std::vector<std::string>& entr
         "HKLM\\System\\CurrentControlSet\\Control\\Class\\{4D36E968-E325-11CE-BFC1-08002BE10318}\\",   // display
         "HKLM\\System\\CurrentControlSet\\Control\\Class\\{4D36E96E-E325-11CE-BFC1-08002BE10318}\\",   // monitor
     };
+    // Wine's device list notes a class's name in the nodes it enumerates, at times of
+    // its own: a value Windows keeps there itself.
+    static const char ENUM[] = "HKLM\\System\\CurrentControlSet\\Enum\\";
+    static const char CLASS_NAME[] = "\\:Class";
     std::vector<std::string> kept;
     for (const std::string& entry : entries) {
-        bool noise = false;
+        bool noise = StartsWithNoCase(entry, ENUM) && entry.size() > sizeof CLASS_NAME &&
+                     lstrcmpiA(entry.c_str() + entry.size() - (sizeof CLASS_NAME - 1), CLASS_NAME) == 0;
         for (const char* prefix : NOISE) noise = noise || StartsWithNoCase(entry, prefix);
         if (!noise) kept.push_back(entry);
     }

@@ -42,8 +42,8 @@ std::vector<PendingOperation> PendingFileRenames() {
     if (!strings.empty() && strings.size() % 2 == 1 && strings.back().empty()) strings.pop_back();
     std::vector<PendingOperation> pending;
     auto plain = [](std::string path) {
-        if (path.rfind("\\??\\", 0) == 0) path.erase(0, 4);
         if (!path.empty() && path[0] == '!') path.erase(0, 1);   // "!" marks a replacement
+        if (path.rfind("\\??\\", 0) == 0) path.erase(0, 4);
         return path;
     };
     for (size_t i = 0; i + 1 < strings.size(); i += 2) pending.push_back({plain(strings[i]), plain(strings[i + 1])});
