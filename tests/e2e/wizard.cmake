@@ -1,7 +1,7 @@
 # Wizard scenarios from tests/e2e/wizard_*_test.cpp, one fresh machine each.
 
 foreach(scenario Windows98WithoutReaderInstallsAtOnce WindowsMeRestartLater XpAsksForPnpDisk
-        XpPnpModeFromSetupIni XpWithoutReader RemovalWithReader RemovalWithoutReader
+        XpPnpModeFromSetupIni XpWithoutReader RemovalWithReader RemovalWithoutReader LimitedUserIsToldAndNothingChanges
         CancelFromWelcome CancelFromPnpDisk)
   add_wine_test(e2e_wizard_${scenario} TARGET e2e_tests FILTER "WizardFlow.${scenario}" ARCH win32)
 endforeach()

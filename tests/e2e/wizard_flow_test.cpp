@@ -48,8 +48,8 @@ protected:
         disc.WriteSetupIni(ini.replace(line, 12, mode.empty() ? "" : "PNP_Mode=" + mode + "\n"));
     }
 
-    void StartWizard(const std::string& arguments = "") {
-        setup = StartProgram("\"" + disc.Path("Setup.exe") + "\"" + (arguments.empty() ? "" : " " + arguments));
+    void StartWizard(const std::string& arguments = "", Rights rights = Rights::Administrator) {
+        setup = StartProgram("\"" + disc.Path("Setup.exe") + "\"" + (arguments.empty() ? "" : " " + arguments), rights);
         ASSERT_TRUE(setup.IsStarted()) << setup.Describe();
     }
 
@@ -262,6 +262,23 @@ TEST_F(WizardFlow, RemovalWithoutReader) {
     wizard.Click(page, IDC_NO_DEVICE_EXIT);
     ExpectEnds(4);
     ExpectInstalled(1, true, 0);
+}
+
+// Windows 2000 and XP have no elevation: a limited user is told, before any page, that
+// an administrator must run Setup, and nothing changes.
+TEST_F(WizardFlow, LimitedUserIsToldAndNothingChanges) {
+    SetWindowsFamily("win2k");
+    disc.Lay();
+    PlugIn(reader);
+    const Footprint before = TakeFootprint();
+    StartWizard("", Rights::LimitedUser);
+    HWND box = wizard.WaitForMessageBox(setup);
+    ASSERT_TRUE(box) << setup.Describe();
+    const std::string text = wizard.Text(box, WizardDriver::MESSAGE_BOX_TEXT);
+    EXPECT_NE(std::string::npos, text.find("Setup must be run by an administrator.")) << text;
+    wizard.Click(box, IDOK);
+    ExpectEnds(5);
+    EXPECT_TRUE(Unchanged(before, TakeFootprint()));
 }
 
 TEST_F(WizardFlow, CancelFromWelcome) {

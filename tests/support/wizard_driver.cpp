@@ -31,6 +31,25 @@ BOOL CALLBACK FindOwnedPage(HWND window, LPARAM param) {
     return TRUE;
 }
 
+struct BoxSearch {
+    DWORD process;
+    HWND found;
+};
+
+BOOL CALLBACK FindMessageBox(HWND window, LPARAM param) {
+    BoxSearch* search = reinterpret_cast<BoxSearch*>(param);
+    WCHAR className[16] = {};
+    GetClassNameW(window, className, 16);
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    if (process == search->process && lstrcmpW(className, L"#32770") == 0 && IsWindowVisible(window) &&
+        !GetWindow(window, GW_OWNER)) {
+        search->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
 }  // namespace
 
 std::string ToUtf8(const std::wstring& text) {
@@ -55,6 +74,15 @@ HWND WizardDriver::WaitForAnyPage(const Started* program, DWORD timeoutMs) const
         search.owner = Frame();
         if (search.owner) EnumWindows(FindOwnedPage, reinterpret_cast<LPARAM>(&search));
         return search.found != nullptr || (program && program->HasEnded());
+    }, timeoutMs);
+    return search.found;
+}
+
+HWND WizardDriver::WaitForMessageBox(const Started& program, DWORD timeoutMs) const {
+    BoxSearch search = {program.Id(), nullptr};
+    WaitUntil([&] {
+        EnumWindows(FindMessageBox, reinterpret_cast<LPARAM>(&search));
+        return search.found != nullptr || program.HasEnded();
     }, timeoutMs);
     return search.found;
 }

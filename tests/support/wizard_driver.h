@@ -19,6 +19,11 @@ public:
     // The page that comes once `page` has closed (the first page for null).
     HWND NextPage(HWND page, const Started* program = nullptr, DWORD timeoutMs = PATIENCE_MS) const;
 
+    // Waits for a message box of `program`'s, a visible dialog no frame owns; null after
+    // timeoutMs, or as soon as the program has ended. Its text is Text(box, MESSAGE_BOX_TEXT).
+    HWND WaitForMessageBox(const Started& program, DWORD timeoutMs = PATIENCE_MS) const;
+    static const int MESSAGE_BOX_TEXT = 0xFFFF;
+
     // The wizard's frame window ("JOV Setupwright").
     HWND Frame() const;
     RECT FrameRect() const;
