@@ -1,13 +1,17 @@
 // Prints, in a few readable lines, what Setup.exe leaves on this machine: the driver's
-// registry values, the files in the Windows folders, the uninstall entry and the
-// device node. tools/demo runs it after each step.
+// registry values, the files in the Windows folders that this family's installation
+// places or its removal deletes (the sample disc's names), the uninstall entry with
+// its Add or Remove Programs entry, what waits for the next restart, and the device
+// node. tools/demo runs it after each step.
 //   setup_inspect.exe [vendor folder, e.g. "JOV\QM4410 Card Reader"]
 #include <windows.h>
 
 #include <cstdio>
 #include <string>
 
+#include "disc.h"
 #include "files.h"
+#include "in_use.h"
 #include "registry.h"
 #include "shortcut.h"
 #include "virtual_reader.h"
@@ -53,8 +57,18 @@ int main(int argc, char** argv) {
     Values("HKLM\\...\\CurrentVersion\\Run (98/Me tray monitor)", HKEY_LOCAL_MACHINE,
            "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run", "HidMonitor");
     printf("Files\n");
-    for (const char* name : {"ZELKI_J.dll", "TRAYM.exe", "system32\\drivers\\ZELK6S.sys", "inf\\ZELKDISK.inf"}) {
-        File(win + "\\" + name);
+    OSVERSIONINFOA version = {sizeof version};
+    GetVersionExA(&version);
+    const bool windows9x = version.dwPlatformId == VER_PLATFORM_WIN32_WINDOWS;
+    if (windows9x) {
+        for (const char* name : {"ZELKI_J.dll", "TRAYM.exe", "system32\\drivers\\ZELK6S.sys",
+                                 "system\\iosubsys\\ZELK6Sp.pdr", "inf\\ZELKDISK.inf", "inf\\other\\JOVZELK6S.inf"}) {
+            File(win + "\\" + name);
+        }
+    } else {
+        File(win + "\\ZELKI_J.dll");
+        // The driver the helper installs, in the real system32.
+        File(win + (RunsUnderWow64() ? "\\Sysnative" : "\\system32") + "\\drivers\\ZELK6SK.sys");
     }
     printf("Uninstall entry\n");
     std::string shortcut = ProgramsDir() + "\\" + folder + "\\Uninstall.lnk";
@@ -67,6 +81,29 @@ int main(int argc, char** argv) {
     }
     File(ProgramFilesDir() + "\\" + folder + "\\Setup.exe");
     File(ProgramFilesDir() + "\\" + folder + "\\Setup.ini");
+    std::string entry = folder;
+    for (char& c : entry) c = c == '\\' ? ' ' : c;
+    Values(("Add or Remove Programs: HKLM\\...\\CurrentVersion\\Uninstall\\" + entry).c_str(), HKEY_LOCAL_MACHINE,
+           "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\" + entry);
+
+    printf("At the next restart\n");
+    size_t waiting = 0;
+    if (windows9x) {
+        for (const std::string& line : WininitRenameLines()) {
+            printf("    WININIT.INI [rename] %s\n", line.c_str());
+            ++waiting;
+        }
+    } else {
+        for (const PendingOperation& op : PendingFileRenames()) {
+            if (op.replacement.empty()) {
+                printf("    delete  %s\n", op.path.c_str());
+            } else {
+                printf("    replace %s by %s\n", op.replacement.c_str(), op.path.c_str());
+            }
+            ++waiting;
+        }
+    }
+    if (!waiting) printf("    nothing\n");
     VirtualReader reader;
     printf("Card reader\n    %-8s %s\n", IsPluggedIn(reader) ? "plugged" : "-", reader.InstanceId().c_str());
     return 0;

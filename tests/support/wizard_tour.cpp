@@ -64,6 +64,10 @@ public:
         }
         helpers_.Open();
         ok = WaitForSingleObject(process.hProcess, PATIENCE_MS) == WAIT_OBJECT_0 && ok;
+        DWORD exitCode = 0;
+        if (ok && GetExitCodeProcess(process.hProcess, &exitCode)) {
+            printf("Setup.exe%s%s: exit code %lu\n", arguments.empty() ? "" : " ", arguments.c_str(), exitCode);
+        }
         if (!ok) TerminateProcess(process.hProcess, 1);
         CloseHandle(process.hThread);
         CloseHandle(process.hProcess);
