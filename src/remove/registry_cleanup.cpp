@@ -186,7 +186,7 @@ bool OpenOurAddRemoveEntry(const SetupState& state, AddRemoveEntry& entry, REGSA
 void DeleteDriveSettings(Journal& journal) {
     DriveSettingNames removal;
     PlanDriveSettingsRemoval(setupState, removal);
-    const char* names[9];
+    const char* names[sizeof removal.names / sizeof removal.names[0]];
     for (int i = 0; i < removal.count; ++i) names[i] = removal.names[i];
     HKEY key;
     if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, removal.key, 0, const_cast<char*>(""), REG_OPTION_NON_VOLATILE,

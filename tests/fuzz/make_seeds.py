@@ -140,10 +140,19 @@ def wizard():
     }
 
 
+def wininit():
+    return {
+        "no_file": b"NUL=C:\\WINDOWS\\ZELKI_J.DLL\n",
+        "rename_there": b"NUL=C:\\A.SYS\n[Rename]\r\nNUL=C:\\B.SYS\r\n[other]\r\nx=1\r\n",
+        "no_line_end": b"C:\\WINDOWS\\ZELKI_J.DLL=C:\\WINDOWS\\ZLK1.TMP\n[other]\nx=1",
+        "lookalike": b"NUL=C:\\A.SYS\n  [rename]  \r\n[renamed]\r\n[rename\r\n",
+    }
+
+
 def main():
     for target, seeds in [("plans", plans()), ("names", names()), ("bounded_text", bounded_text()),
                           ("instance_match", instance_match()), ("command_line", command_line()),
-                          ("wizard", wizard())]:
+                          ("wizard", wizard()), ("wininit", wininit())]:
         folder = os.path.join(HERE, "corpus", target)
         shutil.rmtree(folder, ignore_errors=True)
         os.makedirs(folder)
