@@ -15,35 +15,22 @@ std::wstring WideText(HWND window) {
     return text;
 }
 
-struct PageSearch {
+// A visible dialog owned by `owner`, or, with a process id, one of that process's that
+// nothing owns.
+struct DialogSearch {
     HWND owner;
-    HWND found;
-};
-
-BOOL CALLBACK FindOwnedPage(HWND window, LPARAM param) {
-    PageSearch* search = reinterpret_cast<PageSearch*>(param);
-    WCHAR className[16] = {};
-    GetClassNameW(window, className, 16);
-    if (lstrcmpW(className, L"#32770") == 0 && IsWindowVisible(window) && GetWindow(window, GW_OWNER) == search->owner) {
-        search->found = window;
-        return FALSE;
-    }
-    return TRUE;
-}
-
-struct BoxSearch {
     DWORD process;
     HWND found;
 };
 
-BOOL CALLBACK FindMessageBox(HWND window, LPARAM param) {
-    BoxSearch* search = reinterpret_cast<BoxSearch*>(param);
+BOOL CALLBACK FindDialog(HWND window, LPARAM param) {
+    DialogSearch* search = reinterpret_cast<DialogSearch*>(param);
     WCHAR className[16] = {};
     GetClassNameW(window, className, 16);
     DWORD process = 0;
-    GetWindowThreadProcessId(window, &process);
-    if (process == search->process && lstrcmpW(className, L"#32770") == 0 && IsWindowVisible(window) &&
-        !GetWindow(window, GW_OWNER)) {
+    if (search->process) GetWindowThreadProcessId(window, &process);
+    if (lstrcmpW(className, L"#32770") == 0 && IsWindowVisible(window) && GetWindow(window, GW_OWNER) == search->owner &&
+        process == search->process) {
         search->found = window;
         return FALSE;
     }
@@ -69,19 +56,19 @@ std::wstring FromUtf8(const std::string& text) {
 }
 
 HWND WizardDriver::WaitForAnyPage(const Started* program, DWORD timeoutMs) const {
-    PageSearch search = {nullptr, nullptr};
+    DialogSearch search = {nullptr, 0, nullptr};
     WaitUntil([&] {
         search.owner = Frame();
-        if (search.owner) EnumWindows(FindOwnedPage, reinterpret_cast<LPARAM>(&search));
+        if (search.owner) EnumWindows(FindDialog, reinterpret_cast<LPARAM>(&search));
         return search.found != nullptr || (program && program->HasEnded());
     }, timeoutMs);
     return search.found;
 }
 
 HWND WizardDriver::WaitForMessageBox(const Started& program, DWORD timeoutMs) const {
-    BoxSearch search = {program.Id(), nullptr};
+    DialogSearch search = {nullptr, program.Id(), nullptr};
     WaitUntil([&] {
-        EnumWindows(FindMessageBox, reinterpret_cast<LPARAM>(&search));
+        EnumWindows(FindDialog, reinterpret_cast<LPARAM>(&search));
         return search.found != nullptr || program.HasEnded();
     }, timeoutMs);
     return search.found;
