@@ -61,10 +61,11 @@ int main(int argc, char** argv) {
     GetVersionExA(&version);
     const bool windows9x = version.dwPlatformId == VER_PLATFORM_WIN32_WINDOWS;
     if (windows9x) {
-        for (const char* name : {"ZELKI_J.dll", "TRAYM.exe", "system32\\drivers\\ZELK6S.sys",
-                                 "system\\iosubsys\\ZELK6Sp.pdr", "inf\\ZELKDISK.inf", "inf\\other\\JOVZELK6S.inf"}) {
+        for (const char* name : {"ZELKI_J.dll", "TRAYM.exe", "system32\\drivers\\ZELK6S.sys", "inf\\ZELKDISK.inf",
+                                 "inf\\other\\JOVZELK6S.inf"}) {
             File(win + "\\" + name);
         }
+        File(SystemDir() + "\\iosubsys\\ZELK6Sp.pdr");
     } else {
         File(win + "\\ZELKI_J.dll");
         // The driver the helper installs, in the real system32.
@@ -79,8 +80,10 @@ int main(int argc, char** argv) {
     } else {
         printf("    -        %s\n", shortcut.c_str());
     }
-    File(ProgramFilesDir() + "\\" + folder + "\\Setup.exe");
-    File(ProgramFilesDir() + "\\" + folder + "\\Setup.ini");
+    // Setup.exe names Program Files by its short name on 98 and Me.
+    const std::string programFiles = windows9x ? "C:\\Progra~1" : ProgramFilesDir();
+    File(programFiles + "\\" + folder + "\\Setup.exe");
+    File(programFiles + "\\" + folder + "\\Setup.ini");
     std::string entry = folder;
     for (char& c : entry) c = c == '\\' ? ' ' : c;
     Values(("Add or Remove Programs: HKLM\\...\\CurrentVersion\\Uninstall\\" + entry).c_str(), HKEY_LOCAL_MACHINE,

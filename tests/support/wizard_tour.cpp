@@ -1,7 +1,8 @@
 // Clicks through Setup.exe's wizard and saves a screenshot of every page it meets.
 //   wizard_tour.exe <Setup.exe | --lay-disc> <screenshot folder> <tour>...
 // --lay-disc lays out the sample disc at C:\Driver Disc and tours its Setup.exe.
-// Tours: install (every page of an installation, with PNP Disk checked), exit
+// Tours: install (every page of an installation, with PNP Disk checked where the
+// system shows it), exit
 // (Welcome, Cancel, Exit Setup, Back), remove (Setup.exe -u), nodevice (the reader
 // unplugged first), win98 (an installation as Windows 98 shows it). Pages are found by
 // their controls, so a tour works in every language.
@@ -133,6 +134,12 @@ public:
     HelperGate helpers_;   // closed by a tour that shows the progress window
 };
 
+// Windows 98 and Me install without the PNP Disk page and offer the restart.
+bool Windows9x() {
+    OSVERSIONINFOA version = {sizeof version};
+    return GetVersionExA(&version) && version.dwPlatformId == VER_PLATFORM_WIN32_WINDOWS;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -155,7 +162,7 @@ int main(int argc, char** argv) {
         if (name == "install") {
             PlugIn(reader);
             tour.helpers_.Close();
-            ok = tour.Run("", INSTALL);
+            ok = tour.Run("", Windows9x() ? INSTALL_98 : INSTALL);
         } else if (name == "exit") {
             ok = tour.Run("", EXIT);
         } else if (name == "remove") {
