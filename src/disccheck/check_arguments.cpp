@@ -3,10 +3,12 @@
 #include "../text/bounded_text.h"
 
 const char CHECK_USAGE[] =
-    "Usage: DiscCheck [DISC_FOLDER] [/family:NAME] [/quiet]\r\n"
+    "Usage: DiscCheck [DISC_FOLDER] [/family:NAME] [/at:FOLDER] [/quiet]\r\n"
     "Shows what Setup.exe would do with the driver disc in DISC_FOLDER (default: the folder\r\n"
     "DiscCheck is in) on each Windows family, then what its author should know.\r\n"
     "  /family:NAME  one family: win98, winme, win2000, winxp, winxp64, vista or vista64\r\n"
+    "  /at:FOLDER    judge path lengths for the disc in FOLDER (a network share, say);\r\n"
+    "                default: a drive's root, or with no DISC_FOLDER DiscCheck's own\r\n"
     "  /quiet        the findings only\r\n"
     "Exit code: 0 no errors and no warnings, 1 warnings only, 2 errors, 3 not checked.\r\n";
 
@@ -26,13 +28,16 @@ const char* SwitchValue(const char* argument, const char* name) {
 }  // namespace
 
 CheckArguments ParseCheckArguments(int argc, const char* const* argv) {
-    CheckArguments args = {nullptr, -1, false, false, nullptr, nullptr};
+    CheckArguments args = {nullptr, -1, nullptr, false, false, nullptr, nullptr};
     for (int i = 1; i < argc && !args.error; ++i) {
         const char* a = argv[i];
         const char* value;
         if ((value = SwitchValue(a, "family:"))) {
             args.family = FindFamily(value);
             if (args.family < 0) args.error = "unknown family";
+        } else if ((value = SwitchValue(a, "at:"))) {
+            args.at = value;
+            if (!*value) args.error = "no folder after /at:";
         } else if ((value = SwitchValue(a, "quiet")) && !*value) {
             args.quiet = true;
         } else if (((value = SwitchValue(a, "?")) || (value = SwitchValue(a, "help"))) && !*value) {

@@ -2,8 +2,10 @@
 #include "autorun_findings.h"
 #include "disc_findings.h"
 #include "families.h"
+#include "inf_findings.h"
 #include "plan_report.h"
 #include "setup_version.h"
+#include "../text/bounded_text.h"
 
 namespace {
 
@@ -12,6 +14,7 @@ struct Work {
     KeyList readable;   // every key Setup.exe can read
     KeyList read;       // the keys it reads with this disc, on any family
     FamilyPlan plans[FAMILY_COUNT];
+    FamilyPlan judged;  // the family's plan with the disc where it will be
     Findings findings;
     char sections[LISTING_SIZE];
     char lines[LISTING_SIZE];
@@ -21,6 +24,11 @@ void PrintHeader(const CheckOptions& options, const FamilyPlan& plan, ReportWrit
     out.Put("DiscCheck " SETUP_VERSION_TEXT ": what Setup.exe would do with the disc in ").Value(options.discFolder).EndLine();
     out.Line("Folders that only the target machine knows: <windows>, <system>, <programs> (the Start menu's");
     out.Line("programs) and <program files>.");
+    char judged[TEXT_SIZE];
+    ShowFolder(options.judgedFolder, judged, sizeof judged);
+    out.Put("Path lengths are judged for the disc in ").Value(judged);
+    bool root = judged[0] && judged[1] == ':' && judged[2] == '\\' && !judged[3];
+    out.Put(root ? " (a drive's root; /at:FOLDER judges another)." : ".").EndLine();
     out.EndLine();
     out.Line("Readers, in the order Setup.exe looks for them:");
     for (int i = 0; i < plan.readerCount; ++i) {
@@ -38,8 +46,13 @@ int CheckExitCode(const CheckCounts& counts) {
     return counts.warnings ? 1 : 0;
 }
 
-bool CheckDisc(const IniSource& ini, const DiscContents& disc, const CheckOptions& options, TextSink& sink,
-               CheckCounts& counts) {
+void ShowFolder(const char* folder, char* dst, size_t size) {
+    bool drive = folder[0] && folder[1] == ':' && !folder[2];
+    if (!Compose(dst, size, drive ? "%s\\" : "%s", folder)) Compose(dst, size, "(a folder too long to show)");
+}
+
+bool CheckDisc(const IniSource& ini, const DiscContents& disc, InfSource& infs, const CheckOptions& options,
+               TextSink& sink, CheckCounts& counts) {
     Work* work = new Work;
     if (!work) return false;
     ReportWriter out(sink);
@@ -50,7 +63,10 @@ bool CheckDisc(const IniSource& ini, const DiscContents& disc, const CheckOption
         RecordingIni reads(ini);
         PlanFamily(reads, FAMILIES[i].kind, options.discFolder, options.isLeadByte, work->plans[i]);
         work->read.Merge(reads.Reads());
-        FindPlanProblems(i, work->plans[i], reads, disc, options.discFolder, findings);
+        RecordingIni judgedReads(ini);
+        PlanFamily(judgedReads, FAMILIES[i].kind, options.judgedFolder, options.isLeadByte, work->judged);
+        FindPlanProblems(i, work->plans[i], work->judged, reads, disc, options, findings);
+        FindInfProblems(i, work->plans[i], infs, disc, options.discFolder, findings);
     }
     FindVendorProblems(ini, work->readable, disc, work->lines, findings);
     FindKeyProblems(work->readable, work->read, disc, work->sections, work->lines, findings);

@@ -1,6 +1,7 @@
 // The check of a driver disc before it ships: what Setup.exe would do with it on each
 // Windows family, then what its author should know, each with a severity.
 #pragma once
+#include "inf_source.h"
 #include "report_writer.h"
 #include "../state/ini_source.h"
 #include "../text/double_byte.h"
@@ -26,6 +27,9 @@ protected:
 
 struct CheckOptions {
     const char* discFolder;   // full, without a trailing backslash, as Setup.exe's own folder
+    // Where the disc will be when Setup.exe runs from it, as its own folder ("X:" for a
+    // drive's root): the lengths of the paths it composes are judged there.
+    const char* judgedFolder;
     int family;               // an index of FAMILIES, or -1 for every family
     bool quiet;               // the findings only
     LeadBytePredicate isLeadByte;   // the code page's, as Setup.exe walks names; null: single-byte
@@ -43,5 +47,8 @@ int CheckExitCode(const CheckCounts& counts);
 const int EXIT_CANNOT_CHECK = 3;
 
 // Prints the report; false when the check could not run (out of memory).
-bool CheckDisc(const IniSource& ini, const DiscContents& disc, const CheckOptions& options, TextSink& out,
-               CheckCounts& counts);
+bool CheckDisc(const IniSource& ini, const DiscContents& disc, InfSource& infs, const CheckOptions& options,
+               TextSink& out, CheckCounts& counts);
+
+// A folder as a user names it: a drive's root ("X:") with its backslash.
+void ShowFolder(const char* folder, char* dst, size_t size);

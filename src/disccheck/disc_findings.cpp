@@ -44,18 +44,6 @@ bool ListsBefore(const char* entries, const char* until, const char* name) {
     return false;
 }
 
-// The path as it lies on the disc, when it does.
-const char* OnDisc(const char* path, const char* discFolder) {
-    size_t length = TextLength(discFolder);
-    for (size_t i = 0; i < length; ++i) {
-        char a = path[i], b = discFolder[i];
-        if (a >= 'A' && a <= 'Z') a = static_cast<char>(a - 'A' + 'a');
-        if (b >= 'A' && b <= 'Z') b = static_cast<char>(b - 'A' + 'a');
-        if (a != b) return path;
-    }
-    return path[length] == '\\' ? path + length + 1 : path;
-}
-
 // ", named by [Section] Key", or nothing when no key named it.
 void NamedBy(const KeyRead* read, char (&text)[TEXT_SIZE]) {
     if (!read || !Compose(text, sizeof text, ", named by [%s] %s", read->section, read->key)) text[0] = '\0';
@@ -200,16 +188,19 @@ void FindSectionKeyProblems(const KeyList& readable, const KeyList& read, const 
 
 }  // namespace
 
-void FindPlanProblems(int family, const FamilyPlan& plan, const RecordingIni& reads, const DiscContents& disc,
-                      const char* discFolder, Findings& f) {
+void FindPlanProblems(int family, const FamilyPlan& plan, const FamilyPlan& judged, const RecordingIni& reads,
+                      const DiscContents& disc, const CheckOptions& options, Findings& f) {
     FamilySet bit = FamilyBit(family);
-    bool runnable = plan.install.helperRunnable;
-    for (int i = 0; i < plan.readerCount; ++i) runnable = runnable && plan.readers[i].helperRunnable;
+    const char* discFolder = options.discFolder;
+    bool runnable = judged.install.helperRunnable;
+    for (int i = 0; i < judged.readerCount; ++i) runnable = runnable && judged.readers[i].helperRunnable;
     if (!runnable) {
+        char where[TEXT_SIZE];
+        ShowFolder(options.judgedFolder, where, sizeof where);
         f.Add(SEVERITY_WARNING, bit,
               "with the disc in %s the helper's path or command line is longer than 259 characters: "
               "Setup.exe does not run the helper",
-              discFolder);
+              where);
     }
     FindMissingFiles(bit, plan, reads, disc, discFolder, f);
     FindRefusedNames(bit, plan, reads, f);
@@ -326,4 +317,15 @@ void FindKeyProblems(const KeyList& readable, const KeyList& read, const DiscCon
             f.Add(SEVERITY_NOTE, 0, "[%s] %s is not set: Setup.exe uses an empty value", r.section, r.key);
         }
     }
+}
+
+const char* OnDisc(const char* path, const char* discFolder) {
+    size_t length = TextLength(discFolder);
+    for (size_t i = 0; i < length; ++i) {
+        char a = path[i], b = discFolder[i];
+        if (a >= 'A' && a <= 'Z') a = static_cast<char>(a - 'A' + 'a');
+        if (b >= 'A' && b <= 'Z') b = static_cast<char>(b - 'A' + 'a');
+        if (a != b) return path;
+    }
+    return path[length] == '\\' ? path + length + 1 : path;
 }

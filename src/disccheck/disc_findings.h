@@ -8,10 +8,14 @@
 // Room for a listing of sections or of a section's lines.
 const size_t LISTING_SIZE = 32767;
 
+// The path relative to the disc's folder when it lies below it; else the path itself.
+const char* OnDisc(const char* path, const char* discFolder);
+
 // Files the family's plans need that the disc lacks; names Setup.exe refuses there; a
-// title wider than the screen.
-void FindPlanProblems(int family, const FamilyPlan& plan, const RecordingIni& reads, const DiscContents& disc,
-                      const char* discFolder, Findings& findings);
+// title wider than the screen; a helper Setup.exe cannot run with the disc where it will
+// be (`judged`: the family's plan there).
+void FindPlanProblems(int family, const FamilyPlan& plan, const FamilyPlan& judged, const RecordingIni& reads,
+                      const DiscContents& disc, const CheckOptions& options, Findings& findings);
 
 // [Vendors]: entries skipped, entries behind the end of the list, no usable entry.
 void FindVendorProblems(const IniSource& ini, const KeyList& readable, const DiscContents& disc, char* listing,

@@ -3,6 +3,7 @@
 
 #include "check_arguments.h"
 #include "disc_check.h"
+#include "setupapi_inf.h"
 #include "../state/environment_probe.h"
 #include "../state/profile_ini.h"
 #include "../text/bounded_text.h"
@@ -91,6 +92,16 @@ bool ResolveDiscFolder(const char* given, char (&folder)[MAX_PATH]) {
     return IsFolder(root) && CanList(folder);
 }
 
+// Where the disc's path lengths are judged, as Setup.exe's own folder would be there:
+// no trailing backslash, a drive's root as "X:".
+bool JudgedFolder(const CheckArguments& args, const char* discFolder, char (&judged)[MAX_PATH]) {
+    const char* at = args.at ? args.at : args.folder ? "X:" : discFolder;
+    if (!CopyText(judged, at)) return false;
+    char* last = LastBackslash(judged);
+    if (last && last[1] == '\0' && last > judged) *last = '\0';
+    return true;
+}
+
 // The disc's setup.ini, autorun.inf and files, through the profile functions and the
 // file system.
 class DiscFolder : public DiscContents {
@@ -161,11 +172,19 @@ int main(int argc, char** argv) {
         }
         return EXIT_CANNOT_CHECK;
     }
+    // Path lengths count where the disc will be: a drive's root, unless told otherwise;
+    // DiscCheck started from the disc itself is there already.
+    char judged[MAX_PATH];
+    if (!JudgedFolder(args, folder, judged)) {
+        errors.Put("DiscCheck: the folder after /at: is too long: ").Value(args.at).EndLine();
+        return EXIT_CANNOT_CHECK;
+    }
     ProfileIni ini(folder);
     DiscFolder disc(folder);
-    CheckOptions options = {folder, args.family, args.quiet, IsAnsiLeadByte};
+    SetupApiInf infs;
+    CheckOptions options = {folder, judged, args.family, args.quiet, IsAnsiLeadByte};
     CheckCounts counts = {0, 0, 0};
-    if (!CheckDisc(ini, disc, options, out, counts)) {
+    if (!CheckDisc(ini, disc, infs, options, out, counts)) {
         errors.Line("DiscCheck: out of memory");
         return EXIT_CANNOT_CHECK;
     }

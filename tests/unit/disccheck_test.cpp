@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <map>
 #include <set>
 #include <sstream>
 #include <string>
@@ -15,6 +16,7 @@
 #include "disccheck/findings.h"
 #include "disccheck/name_reasons.h"
 #include "disccheck/title_width.h"
+#include "../support/memory_inf.h"
 
 namespace {
 
@@ -105,12 +107,44 @@ private:
     std::set<std::string> files_;
 };
 
-// Everything the defaults name, on a disc in the root of drive D:.
+// Everything the defaults name, on a disc in the root of drive D:, with the files its
+// INFs copy and their catalogs.
 std::set<std::string> DefaultDiscFiles() {
-    return {"D:\\Setup.exe",         "D:\\Setup.ini",          "D:\\TRAYM.exe",           "D:\\ZELKI_J.dll",
-            "D:\\Tarnel98.exe",      "D:\\Tarnel2k.exe",       "D:\\Tarnel64.exe",        "D:\\Win9xME\\ZELK6S.inf",
-            "D:\\Win9xME\\ZELK6S.sys", "D:\\Win9xME\\ZELK6SP.pdr", "D:\\Win9xME\\ZELKDISK.inf", "D:\\Win2KXP\\ZELK6SK.inf",
-            "D:\\AMD64\\ZELK6SK.inf", "D:\\VISTA\\ZELK6SK.inf",  "D:\\VISTA64\\ZELK6SK.inf"};
+    std::set<std::string> files = {"D:\\Setup.exe",         "D:\\Setup.ini",          "D:\\TRAYM.exe",
+                                   "D:\\ZELKI_J.dll",       "D:\\Tarnel98.exe",       "D:\\Tarnel2k.exe",
+                                   "D:\\Tarnel64.exe",      "D:\\Win9xME\\ZELK6S.inf",  "D:\\Win9xME\\ZELK6S.sys",
+                                   "D:\\Win9xME\\ZELK6SP.pdr", "D:\\Win9xME\\ZELKDISK.inf"};
+    for (const char* folder : {"Win2KXP", "AMD64", "VISTA", "VISTA64"}) {
+        for (const char* file : {"ZELK6SK.inf", "ZELK6SK.sys", "ZELK6SK.cat"}) {
+            files.insert(std::string("D:\\") + folder + "\\" + file);
+        }
+    }
+    return files;
+}
+
+// INFs for the default paths that pass every check: the reader of the tests' setup.ini
+// in the models each family reads, signed, copying the driver setup.ini names.
+std::string NtInf(const char* decoration) {
+    return std::string("[Version]\nSignature=\"$Windows NT$\"\nCatalogFile=ZELK6SK.cat\nDriverVer=06/01/2007,1.0\n"
+                       "[Manufacturer]\nJOV=JOV,") + decoration + "\n"
+           "[JOV]\nReader=Install,USB\\VID_1234&PID_ABCD\n"
+           "[JOV." + decoration + "]\nReader=Install,USB\\VID_1234&PID_ABCD\n"
+           "[Install.NT]\nCopyFiles=Driver\n[Driver]\nZELK6SK.sys\n[DestinationDirs]\nDefaultDestDir=12\n"
+           "[SourceDisksNames]\n1=%Disk%\n[SourceDisksFiles]\nZELK6SK.sys=1\n[Strings]\nDisk=\"Driver disc\"\n";
+}
+
+std::map<std::string, std::string> DefaultInfs() {
+    const std::string windows9x =
+        "[Version]\nSignature=\"$Chicago$\"\nDriverVer=06/01/2007,1.0\n[Manufacturer]\nJOV=JOV\n"
+        "[JOV]\nReader=Install,USB\\VID_1234&PID_ABCD\n[Install]\nCopyFiles=Driver\n"
+        "[DestinationDirs]\nDriver=10,system32\\drivers\n[Driver]\nZELK6S.sys\n"
+        "[SourceDisksNames]\n1=Disc\n[SourceDisksFiles]\nZELK6S.sys=1\n";
+    return {{"D:\\Win9xME\\ZELK6S.inf", windows9x},
+            {"D:\\Win9xME\\ZELKDISK.inf", "[Version]\nSignature=\"$Chicago$\"\nDriverVer=06/01/2007,1.0\n"},
+            {"D:\\Win2KXP\\ZELK6SK.inf", NtInf("NTx86")},
+            {"D:\\VISTA\\ZELK6SK.inf", NtInf("NTx86")},
+            {"D:\\AMD64\\ZELK6SK.inf", NtInf("NTamd64")},
+            {"D:\\VISTA64\\ZELK6SK.inf", NtInf("NTamd64")}};
 }
 
 struct Report : TextSink {
@@ -127,8 +161,10 @@ struct Report : TextSink {
 
 Report Check(const FakeDisc& disc, int family = -1, bool quiet = false) {
     Report report;
-    CheckOptions options = {"D:", family, quiet, nullptr};
-    EXPECT_TRUE(CheckDisc(disc, disc, options, report, report.counts));
+    CheckOptions options = {"D:", "D:", family, quiet, nullptr};
+    support::MemoryInfs infs;
+    infs.files = DefaultInfs();
+    EXPECT_TRUE(CheckDisc(disc, disc, infs, options, report, report.counts));
     return report;
 }
 
@@ -294,7 +330,11 @@ TEST(CheckArguments, FolderFamilyQuietAndWhatIsWrong) {
     EXPECT_EQ(nullptr, ParseCheckArguments(1, none).folder);
     EXPECT_EQ(-1, ParseCheckArguments(1, none).family);
 
-    const char* wrong[][2] = {{"/family:win7", "unknown family"}, {"/q", "unknown switch"}};
+    const char* at[] = {"DiscCheck", "/AT:\\\\server\\drivers", "D:\\Disc"};
+    EXPECT_STREQ("\\\\server\\drivers", ParseCheckArguments(3, at).at);
+    EXPECT_EQ(nullptr, ParseCheckArguments(1, none).at);
+
+    const char* wrong[][2] = {{"/family:win7", "unknown family"}, {"/q", "unknown switch"}, {"/at:", "no folder after /at:"}};
     for (const auto& w : wrong) {
         const char* argv[] = {"DiscCheck", w[0]};
         CheckArguments bad = ParseCheckArguments(2, argv);
