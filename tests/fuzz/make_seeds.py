@@ -149,10 +149,41 @@ def wininit():
     }
 
 
+def disccheck():
+    disc = os.path.join(HERE, "..", "support", "disc")
+
+    def read(path):
+        with open(os.path.join(disc, path), "rb") as f:
+            return f.read().replace(b"\r\n", b"\n")
+
+    infs = ["Win9xME/ZELK6S.inf", "Win9xME/ZELKDISK.inf", "Win2KXP/ZELK6SK.inf", "AMD64/ZELK6SK.inf",
+            "VISTA/ZELK6SK.inf", "VISTA64/ZELK6SK.inf"]
+    files = b"".join(b"+++ " + f.encode() + b"\n" for f in
+                     ["Win9xME/ZELK6S.sys", "Win9xME/ZELK6SP.pdr", "Win2KXP/ZELK6SK.sys", "Win2KXP/ZELK6SK.cat",
+                      "AMD64/ZELK6SK.sys", "AMD64/ZELK6SK.cat", "VISTA/ZELK6SK.sys", "VISTA/ZELK6SK.cat",
+                      "VISTA64/ZELK6SK.sys", "VISTA64/ZELK6SK.cat"]).replace(b"/", b"\\")
+    sample = read("setup.ini") + files
+    for inf in infs:
+        sample += b"=== " + inf.replace("/", "\\").encode() + b"\n" + read(inf)
+    nt = read("VISTA64/ZELK6SK.inf")
+    return {
+        "sample": sample,
+        "loops": b"[Vendors]\nVendor0=VID_1234&PID_ABCD\n=== VISTA64\\ZELK6SK.inf\n" + nt
+                 + b"[QM4410.Install.NTamd64]\nInclude=ZELK6SK.inf\nNeeds=QM4410.Install.NTamd64\n"
+                 + b"CopyFiles=QM4410.Driver,QM4410.Driver,@..\\..\\boot.ini\n",
+        "outside": b"[Vendors]\nVendor0=VID_1234&PID_ABCD\n[Vista64_INFPath]\nINFPath=\\..\\VISTA64\\ZELK6SK.inf\n"
+                   + b"=== VISTA64\\ZELK6SK.inf\n" + nt.replace(b"1=%DiskName%,,,", b"1=%DiskName%,,,\\..\\..\\Windows"),
+        "long_values": b"[Vendors]\nVendor0=VID_1234&PID_ABCD\n=== AMD64\\ZELK6SK.inf\n[Version]\nDriverVer="
+                       + text(300) + b"\n[Manufacturer]\n" + text(270) + b"=" + text(259) + b"," + text(262) + b"\n",
+        "unparsable": b"=== Win2KXP\\ZELK6SK.inf\n[Version\n\x00\xff\xfe\n",
+    }
+
+
 def main():
     for target, seeds in [("plans", plans()), ("names", names()), ("bounded_text", bounded_text()),
                           ("instance_match", instance_match()), ("command_line", command_line()),
-                          ("wizard", wizard()), ("wininit", wininit())]:
+                          ("wizard", wizard()), ("wininit", wininit()),
+                          ("disccheck", disccheck())]:
         folder = os.path.join(HERE, "corpus", target)
         shutil.rmtree(folder, ignore_errors=True)
         os.makedirs(folder)

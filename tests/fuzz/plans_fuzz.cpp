@@ -34,50 +34,6 @@ using fuzz::Shown;
 
 namespace {
 
-// setup.ini as the profile functions read it: names in any case, the first of equal
-// keys, values trimmed and cut to the room given.
-class MemoryIni : public IniSource {
-public:
-    explicit MemoryIni(const std::vector<std::string>& lines) {
-        std::string section;
-        for (const std::string& line : lines) {
-            if (!line.empty() && line[0] == '[') {
-                section = Fold(line.substr(1, line.find(']') - 1));
-                continue;
-            }
-            size_t equals = line.find('=');
-            if (equals == std::string::npos) continue;
-            values_.emplace(section + "/" + Fold(Trim(line.substr(0, equals))), Trim(line.substr(equals + 1)));
-        }
-    }
-    void ReadText(const char* section, const char* key, const char* fallback, char* dst,
-                  size_t size) const override {
-        std::string text = Find(section, key, fallback);
-        text = text.substr(0, std::min(text.size(), size - 1));
-        memcpy(dst, text.c_str(), text.size() + 1);
-    }
-    int32_t ReadInt(const char* section, const char* key, int32_t fallback) const override {
-        auto it = values_.find(Fold(section) + "/" + Fold(key));
-        return it == values_.end() ? fallback : static_cast<int32_t>(strtoll(it->second.c_str(), nullptr, 10));
-    }
-    std::string Find(const char* section, const char* key, const char* fallback) const {
-        auto it = values_.find(Fold(section) + "/" + Fold(key));
-        return it == values_.end() ? fallback : it->second;
-    }
-
-private:
-    static std::string Fold(std::string name) {
-        for (char& c : name) c = static_cast<char>(tolower(static_cast<unsigned char>(c)));
-        return name;
-    }
-    static std::string Trim(const std::string& text) {
-        size_t start = text.find_first_not_of(" \t");
-        if (start == std::string::npos) return "";
-        return text.substr(start, text.find_last_not_of(" \t") - start + 1);
-    }
-    std::multimap<std::string, std::string> values_;
-};
-
 struct Search {
     int present;   // the number of the probe that finds its reader
     int asked;
@@ -248,7 +204,7 @@ void CheckRemoval(const SetupState& s, const InstalledFiles& files) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    MemoryIni ini(fuzz::Lines(data, size));
+    fuzz::MemoryIni ini(fuzz::Lines(data, size));
     SetupState s{};
     s.osKind = static_cast<OsKind>(static_cast<uint32_t>(ini.ReadInt("Env", "OsKind", OS_WINXP)) % 9);
     s.isLeadByte = fuzz::CodePage(ini.ReadInt("Env", "CodePage", 1252));
