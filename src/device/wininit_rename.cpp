@@ -1,4 +1,5 @@
 #include "wininit_rename.h"
+#include "../text/bounded_text.h"
 
 namespace {
 
@@ -43,18 +44,8 @@ struct Output {
         }
         for (size_t i = 0; i < n; ++i) out[used++] = p[i];
     }
-    void Put(const char* text) {
-        size_t n = 0;
-        while (text[n]) ++n;
-        Put(text, n);
-    }
+    void Put(const char* text) { Put(text, TextLength(text)); }
 };
-
-size_t Length(const char* text) {
-    size_t n = 0;
-    while (text[n]) ++n;
-    return n;
-}
 
 }  // namespace
 
@@ -89,7 +80,7 @@ bool AddRenameLine(const char* text, size_t length, const char* line, char* out,
         o.Put(SECTION);
         o.Put(LINE_END);
     }
-    o.Put(line, Length(line));
+    o.Put(line, TextLength(line));
     o.Put(LINE_END);
     o.Put(split, static_cast<size_t>(end - split));
     if (used) *used = o.fits ? o.used : 0;

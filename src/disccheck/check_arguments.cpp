@@ -17,12 +17,7 @@ namespace {
 // The text after the switch's name, when `argument` is that switch; null otherwise.
 const char* SwitchValue(const char* argument, const char* name) {
     if (argument[0] != '/' && argument[0] != '-') return nullptr;
-    const char* p = argument + 1;
-    for (const char* n = name; *n; ++n, ++p) {
-        char c = (*p >= 'A' && *p <= 'Z') ? static_cast<char>(*p - 'A' + 'a') : *p;
-        if (c != *n) return nullptr;
-    }
-    return p;
+    return AfterPrefixIgnoreCase(argument + 1, name);
 }
 
 }  // namespace

@@ -320,12 +320,6 @@ void FindKeyProblems(const KeyList& readable, const KeyList& read, const DiscCon
 }
 
 const char* OnDisc(const char* path, const char* discFolder) {
-    size_t length = TextLength(discFolder);
-    for (size_t i = 0; i < length; ++i) {
-        char a = path[i], b = discFolder[i];
-        if (a >= 'A' && a <= 'Z') a = static_cast<char>(a - 'A' + 'a');
-        if (b >= 'A' && b <= 'Z') b = static_cast<char>(b - 'A' + 'a');
-        if (a != b) return path;
-    }
-    return path[length] == '\\' ? path + length + 1 : path;
+    const char* rest = AfterPrefixIgnoreCase(path, discFolder);
+    return rest && *rest == '\\' ? rest + 1 : path;
 }

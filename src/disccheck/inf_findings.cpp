@@ -49,24 +49,14 @@ Suffixes LayoutSuffixes(Platform p) {
     return p == PLATFORM_9X ? Of(NO_SUFFIX) : Of(LAYOUT_SUFFIXES_X86);
 }
 
-char Lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
-
-// `text` starts with `prefix`, ASCII letter case aside; the rest, or null.
-const char* AfterPrefix(const char* text, const char* prefix) {
-    for (; *prefix; ++text, ++prefix) {
-        if (Lower(*text) != Lower(*prefix)) return nullptr;
-    }
-    return text;
-}
-
 // How well a [Manufacturer] decoration (NT[architecture][.version...]) serves the
 // platform: 2 for its own architecture, 1 for plain "NT" (32-bit only: 64-bit Windows
 // takes only its own), 0 not at all. 98/Me and 2000 read no decorations.
 int DecorationRank(const char* decoration, Platform p) {
     if (p == PLATFORM_9X || p == PLATFORM_2000) return 0;
-    const char* rest = AfterPrefix(decoration, "NT");
+    const char* rest = AfterPrefixIgnoreCase(decoration, "NT");
     if (!rest) return 0;
-    const char* afterArchitecture = AfterPrefix(rest, p == PLATFORM_AMD64 ? "amd64" : "x86");
+    const char* afterArchitecture = AfterPrefixIgnoreCase(rest, p == PLATFORM_AMD64 ? "amd64" : "x86");
     if (afterArchitecture && (!*afterArchitecture || *afterArchitecture == '.')) return 2;
     return (p == PLATFORM_X86 && (!*rest || *rest == '.')) ? 1 : 0;
 }

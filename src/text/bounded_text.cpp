@@ -94,6 +94,13 @@ bool TextEqualsIgnoreCase(const char* a, const char* b) {
     return AsciiLower(*a) == AsciiLower(*b);
 }
 
+const char* AfterPrefixIgnoreCase(const char* text, const char* prefix) {
+    for (; *prefix; ++text, ++prefix) {
+        if (AsciiLower(*text) != AsciiLower(*prefix)) return nullptr;
+    }
+    return text;
+}
+
 void UpperCaseAscii(char* text) {
     for (; *text; ++text) {
         if (*text >= 'a' && *text <= 'z') *text = static_cast<char>(*text - 'a' + 'A');

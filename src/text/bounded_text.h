@@ -21,5 +21,8 @@ inline bool CopyText(char (&dst)[N], const char* src) { return CopyText(dst, N, 
 size_t TextLength(const char* text);
 bool TextEquals(const char* a, const char* b);
 bool TextEqualsIgnoreCase(const char* a, const char* b);   // ASCII letters only
+// The rest of `text` after `prefix` (ASCII letter case aside), or null when it does not
+// start with it.
+const char* AfterPrefixIgnoreCase(const char* text, const char* prefix);
 void UpperCaseAscii(char* text);
 const char* FindText(const char* haystack, const char* needle);  // null when absent
