@@ -27,8 +27,7 @@ void PrintHeader(const CheckOptions& options, const FamilyPlan& plan, ReportWrit
     char judged[TEXT_SIZE];
     ShowFolder(options.judgedFolder, judged, sizeof judged);
     out.Put("Path lengths are judged for the disc in ").Value(judged);
-    bool root = judged[0] && judged[1] == ':' && judged[2] == '\\' && !judged[3];
-    out.Put(root ? " (a drive's root; /at:FOLDER judges another)." : ".").EndLine();
+    out.Put(IsDriveRoot(options.judgedFolder) ? " (a drive's root; /at:FOLDER judges another)." : ".").EndLine();
     out.EndLine();
     out.Line("Readers, in the order Setup.exe looks for them:");
     for (int i = 0; i < plan.readerCount; ++i) {
@@ -46,9 +45,12 @@ int CheckExitCode(const CheckCounts& counts) {
     return counts.warnings ? 1 : 0;
 }
 
+bool IsDriveRoot(const char* folder) { return folder[0] && folder[1] == ':' && !folder[2]; }
+
 void ShowFolder(const char* folder, char* dst, size_t size) {
-    bool drive = folder[0] && folder[1] == ':' && !folder[2];
-    if (!Compose(dst, size, drive ? "%s\\" : "%s", folder)) Compose(dst, size, "(a folder too long to show)");
+    if (!Compose(dst, size, IsDriveRoot(folder) ? "%s\\" : "%s", folder)) {
+        Compose(dst, size, "(a folder too long to show)");
+    }
 }
 
 bool CheckDisc(const IniSource& ini, const DiscContents& disc, InfSource& infs, const CheckOptions& options,

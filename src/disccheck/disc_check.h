@@ -50,5 +50,7 @@ const int EXIT_CANNOT_CHECK = 3;
 bool CheckDisc(const IniSource& ini, const DiscContents& disc, InfSource& infs, const CheckOptions& options,
                TextSink& out, CheckCounts& counts);
 
-// A folder as a user names it: a drive's root ("X:") with its backslash.
+// A drive's root as Setup.exe's own folder names it: "X:".
+bool IsDriveRoot(const char* folder);
+// A folder as a user names it: a drive's root with its backslash.
 void ShowFolder(const char* folder, char* dst, size_t size);

@@ -137,14 +137,34 @@ private:
         return read == InfField::READ;
     }
 
-    // The first value of the line whose key is `key`.
-    template <size_t N>
-    bool FindValue(const char* section, const char* key, char (&dst)[N]) {
+    typedef bool (*SameKey)(const char*, const char*);
+
+    // The first line of `section` whose key is `key`; -1 when none is.
+    int KeyedLine(const char* section, const char* key, SameKey same = TextEqualsIgnoreCase) {
         int lines = inf_.LineCount(section);
         for (int i = 0; i < lines; ++i) {
             char name[TEXT_SIZE];
-            if (Read(section, i, 0, name) && TextEqualsIgnoreCase(name, key)) return Read(section, i, 1, dst);
+            if (Read(section, i, 0, name) && same(name, key)) return i;
         }
+        return -1;
+    }
+
+    // The same in the first of the sections `base` + suffix that has such a line, whose
+    // name goes into `section`.
+    template <size_t N>
+    int KeyedLine(const char* base, Suffixes suffixes, const char* key, SameKey same, char (&section)[N]) {
+        for (int k = 0; k < suffixes.count; ++k) {
+            int line = Compose(section, N, "%s%s", base, suffixes.names[k]) ? KeyedLine(section, key, same) : -1;
+            if (line >= 0) return line;
+        }
+        return -1;
+    }
+
+    // The first value of the line whose key is `key`.
+    template <size_t N>
+    bool FindValue(const char* section, const char* key, char (&dst)[N]) {
+        int line = KeyedLine(section, key);
+        if (line >= 0) return Read(section, line, 1, dst);
         dst[0] = '\0';
         return false;
     }
@@ -370,41 +390,21 @@ bool InfCheck::SourcePath(const char* source, char (&path)[N]) {
     char subfolder[TEXT_SIZE] = "";
     char diskFolder[TEXT_SIZE] = "";
     const Suffixes suffixes = LayoutSuffixes(platform_);
-    bool listed = false;
-    for (int k = 0; k < suffixes.count && !listed; ++k) {
-        if (!ComposeInto(files, "SourceDisksFiles%s", suffixes.names[k])) continue;
-        int lines = inf_.LineCount(files);
-        for (int i = 0; i < lines && !listed; ++i) {
-            char name[TEXT_SIZE];
-            if (Read(files, i, 0, name) && TextEqualsIgnoreCase(name, source)) {
-                listed = true;
-                Read(files, i, 1, disk);
-                Read(files, i, 2, subfolder);
-            }
-        }
-    }
-    if (!listed) {
+    int line = KeyedLine("SourceDisksFiles", suffixes, source, TextEqualsIgnoreCase, files);
+    if (line < 0) {
         f_.Add(SEVERITY_ERROR, bit_, "%s copies %s, which its [SourceDisksFiles] does not list: Windows cannot find it",
                shown_, source);
         return false;
     }
-    bool found = false;
-    for (int k = 0; k < suffixes.count && !found; ++k) {
-        if (!ComposeInto(disks, "SourceDisksNames%s", suffixes.names[k])) continue;
-        int lines = inf_.LineCount(disks);
-        for (int i = 0; i < lines && !found; ++i) {
-            char name[TEXT_SIZE];
-            if (Read(disks, i, 0, name) && TextEquals(name, disk)) {
-                found = true;
-                Read(disks, i, 4, diskFolder);
-            }
-        }
-    }
-    if (!found) {
+    Read(files, line, 1, disk);
+    Read(files, line, 2, subfolder);
+    line = KeyedLine("SourceDisksNames", suffixes, disk, TextEquals, disks);
+    if (line < 0) {
         f_.Add(SEVERITY_ERROR, bit_, "%s copies %s from disk %s, which its [SourceDisksNames] does not name", shown_,
                source, disk);
         return false;
     }
+    Read(disks, line, 4, diskFolder);
     const LeadBytePredicate isLeadByte = plan_.state.isLeadByte;
     const char* first = LayoutFolder(diskFolder, isLeadByte);
     const char* second = LayoutFolder(subfolder, isLeadByte);

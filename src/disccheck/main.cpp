@@ -87,8 +87,7 @@ bool ResolveDiscFolder(const char* given, char (&folder)[MAX_PATH]) {
     if (last && last[1] == '\0' && last > folder) *last = '\0';
     // A bare drive ("D:") names the drive's current folder: look at its root.
     char root[MAX_PATH];
-    bool bareDrive = folder[0] && folder[1] == ':' && !folder[2];
-    if (!ComposeInto(root, bareDrive ? "%s\\" : "%s", folder)) return false;
+    if (!ComposeInto(root, IsDriveRoot(folder) ? "%s\\" : "%s", folder)) return false;
     return IsFolder(root) && CanList(folder);
 }
 
