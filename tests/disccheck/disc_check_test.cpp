@@ -7,7 +7,6 @@
 #include <windows.h>
 
 #include <algorithm>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -23,22 +22,12 @@ RunResult RunCheck(const std::string& arguments) {
     return Run("\"" + BinDir() + "\\DiscCheck.exe\" " + arguments, 60000);
 }
 
-std::vector<std::string> Lines(const std::string& text) {
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        lines.push_back(line);
-    }
-    return lines;
-}
-
 bool StartsWith(const std::string& text, const std::string& prefix) { return text.rfind(prefix, 0) == 0; }
 
 // The errors and warnings of a report, and the notes among `notes`.
 std::vector<std::string> Problems(const std::string& output, const std::vector<std::string>& notes = {}) {
     std::vector<std::string> problems;
-    for (const std::string& line : Lines(output)) {
+    for (const std::string& line : TextLines(output)) {
         if (StartsWith(line, "error: ") || StartsWith(line, "warning: ") ||
             std::find(notes.begin(), notes.end(), line) != notes.end()) {
             problems.push_back(line);
@@ -84,7 +73,7 @@ Change ReadChange(const std::string& text) {
 bool Apply(const Disc& disc, const Change& change) {
     std::string changed;
     bool found = false;
-    for (const std::string& line : Lines(ReadFileText(disc.Path(change.file)))) {
+    for (const std::string& line : TextLines(ReadFileText(disc.Path(change.file)))) {
         if (line == change.from) {
             found = true;
             if (!change.to.empty()) changed += change.to + "\r\n";
@@ -100,7 +89,7 @@ BrokenDisc ReadBrokenDisc(const std::string& folder, const std::string& name) {
     BrokenDisc disc;
     disc.name = name;
     disc.setupIni = ReadFileText(folder + "\\" + name);
-    for (const std::string& line : Lines(disc.setupIni)) {
+    for (const std::string& line : TextLines(disc.setupIni)) {
         if (StartsWith(line, "; remove: ")) disc.removed.push_back(line.substr(10));
         if (StartsWith(line, "; change: ")) disc.changed.push_back(ReadChange(line.substr(10)));
         if (StartsWith(line, "; expect: ")) disc.expected.push_back(line.substr(10));
@@ -132,9 +121,9 @@ TEST(DiscCheck, SampleDiscChecksClean) {
     EXPECT_EQ(Verdict(0), Verdict(check.exitCode)) << check.output;
     EXPECT_TRUE(Problems(check.output).empty()) << check.output;
     EXPECT_EQ("DiscCheck " SETUP_VERSION_TEXT ": what Setup.exe would do with the disc in " + disc.Folder(),
-              Lines(check.output).at(0));
+              TextLines(check.output).at(0));
     int families = 0;
-    for (const std::string& line : Lines(check.output)) families += StartsWith(line, "== Windows") ? 1 : 0;
+    for (const std::string& line : TextLines(check.output)) families += StartsWith(line, "== Windows") ? 1 : 0;
     EXPECT_EQ(7, families);
 }
 
@@ -148,7 +137,7 @@ TEST(DiscCheck, PathLengthsCountWhereTheDiscWillBe) {
     ASSERT_TRUE(Finished(check));
     EXPECT_EQ(Verdict(0), Verdict(check.exitCode)) << check.output;
     EXPECT_EQ("Path lengths are judged for the disc in X:\\ (a drive's root; /at:FOLDER judges another).",
-              Lines(check.output).at(3));
+              TextLines(check.output).at(3));
 
     RunResult there = RunCheck("/quiet \"/at:" + deep + "\" \"" + deep + "\"");
     ASSERT_TRUE(Finished(there));

@@ -89,14 +89,8 @@ std::vector<HelperRun> Disc::HelperRuns() const {
     // The stub writes "program=", "command=", "title=", "watched=" lines and ends each
     // run with "--".
     std::vector<HelperRun> runs;
-    std::string log = ReadFileText(helperLog_);
     HelperRun run;
-    size_t pos = 0;
-    while (pos < log.size()) {
-        size_t end = log.find('\n', pos);
-        if (end == std::string::npos) end = log.size();
-        std::string line = log.substr(pos, end - pos);
-        pos = end + 1;
+    for (const std::string& line : TextLines(ReadFileText(helperLog_))) {
         if (line == "--") {
             runs.push_back(run);
             run = HelperRun();

@@ -25,6 +25,20 @@ std::string ReadFileText(const std::string& path) {
     return text.str();
 }
 
+std::vector<std::string> TextLines(const std::string& text) {
+    std::vector<std::string> lines;
+    size_t pos = 0;
+    while (pos < text.size()) {
+        size_t end = text.find('\n', pos);
+        if (end == std::string::npos) end = text.size();
+        std::string line = text.substr(pos, end - pos);
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        lines.push_back(line);
+        pos = end + 1;
+    }
+    return lines;
+}
+
 void WriteFileText(const std::string& path, const std::string& text) {
     size_t cut = path.find_last_of('\\');
     if (cut != std::string::npos) CreateFolders(path.substr(0, cut));

@@ -10,6 +10,8 @@ namespace support {
 bool FileExists(const std::string& path);
 bool FolderExists(const std::string& path);
 std::string ReadFileText(const std::string& path);
+// The lines of a text, without their line ends (LF or CR LF).
+std::vector<std::string> TextLines(const std::string& text);
 void WriteFileText(const std::string& path, const std::string& text);
 void CopyFileOver(const std::string& from, const std::string& to);
 void MakeReadOnly(const std::string& path);

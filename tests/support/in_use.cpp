@@ -51,16 +51,9 @@ std::vector<PendingOperation> PendingFileRenames() {
 }
 
 std::vector<std::string> WininitRenameLines() {
-    std::string text = ReadFileText(WindowsDir() + "\\WININIT.INI");
     std::vector<std::string> lines;
     bool inRename = false;
-    size_t pos = 0;
-    while (pos < text.size()) {
-        size_t end = text.find('\n', pos);
-        if (end == std::string::npos) end = text.size();
-        std::string line = text.substr(pos, end - pos);
-        pos = end + 1;
-        if (!line.empty() && line.back() == '\r') line.pop_back();
+    for (const std::string& line : TextLines(ReadFileText(WindowsDir() + "\\WININIT.INI"))) {
         if (!line.empty() && line[0] == '[') {
             inRename = _stricmp(line.c_str(), "[rename]") == 0;
         } else if (inRename && !line.empty()) {
