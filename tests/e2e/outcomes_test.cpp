@@ -1,6 +1,6 @@
 // How a quiet run ends, as a deployment tool sees it: the exit code of each outcome, and
 // what the machine holds afterwards. One row per situation and family, each on a fresh
-// machine (tests/e2e/CMakeLists.txt names them).
+// machine (tests/e2e/CMakeLists.txt reads the rows' names from ROWS).
 #include <gtest/gtest.h>
 
 #include <optional>
