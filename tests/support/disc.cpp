@@ -137,6 +137,11 @@ bool RunsUnderWow64() {
     return wow64 != FALSE;
 }
 
+bool IsWindows9x() {
+    OSVERSIONINFOA version = {sizeof version};
+    return GetVersionExA(&version) && version.dwPlatformId == VER_PLATFORM_WIN32_WINDOWS;
+}
+
 void SetHelperBehaviour(unsigned sleepMs, unsigned exitCode) {
     SetEnv("STUB_SLEEP_MS", std::to_string(sleepMs));
     SetEnv("STUB_EXIT_CODE", std::to_string(exitCode));

@@ -68,6 +68,8 @@ std::string WindowsFamily();
 bool Is64BitWindows();
 // A 32-bit process on 64-bit Windows: its system32 is SysWOW64, its Program Files "(x86)".
 bool RunsUnderWow64();
+// Windows 98 or Me, as the system reports itself.
+bool IsWindows9x();
 
 // What the stub helper installers do when started: sleep, then exit with a code.
 void SetHelperBehaviour(unsigned sleepMs, unsigned exitCode);

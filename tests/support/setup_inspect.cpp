@@ -57,9 +57,7 @@ int main(int argc, char** argv) {
     Values("HKLM\\...\\CurrentVersion\\Run (98/Me tray monitor)", HKEY_LOCAL_MACHINE,
            "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run", "HidMonitor");
     printf("Files\n");
-    OSVERSIONINFOA version = {sizeof version};
-    GetVersionExA(&version);
-    const bool windows9x = version.dwPlatformId == VER_PLATFORM_WIN32_WINDOWS;
+    const bool windows9x = IsWindows9x();
     if (windows9x) {
         for (const char* name : {"ZELKI_J.dll", "TRAYM.exe", "system32\\drivers\\ZELK6S.sys", "inf\\ZELKDISK.inf",
                                  "inf\\other\\JOVZELK6S.inf"}) {

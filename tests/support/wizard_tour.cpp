@@ -134,12 +134,6 @@ public:
     HelperGate helpers_;   // closed by a tour that shows the progress window
 };
 
-// Windows 98 and Me install without the PNP Disk page and offer the restart.
-bool Windows9x() {
-    OSVERSIONINFOA version = {sizeof version};
-    return GetVersionExA(&version) && version.dwPlatformId == VER_PLATFORM_WIN32_WINDOWS;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -162,7 +156,8 @@ int main(int argc, char** argv) {
         if (name == "install") {
             PlugIn(reader);
             tour.helpers_.Close();
-            ok = tour.Run("", Windows9x() ? INSTALL_98 : INSTALL);
+            // Windows 98 and Me install without the PNP Disk page and offer the restart.
+            ok = tour.Run("", IsWindows9x() ? INSTALL_98 : INSTALL);
         } else if (name == "exit") {
             ok = tour.Run("", EXIT);
         } else if (name == "remove") {
